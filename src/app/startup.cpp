@@ -1,0 +1,5 @@
+#include "app/startup.h"
+
+#include <QApplication>
+
+int runProgram(QApplication& application) { return application.exec(); }

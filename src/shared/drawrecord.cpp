@@ -1,0 +1,53 @@
+#include "shared/drawrecord.h"
+
+#include "shared/littleendian.h"
+
+QByteArray DrawRecord::toBytes() const {
+    QByteArray b(kSize, '\0');
+    putInt32(b, 0, count);
+    putInt16(b, 4, ordinal);
+    putInt16(b, 6, day);
+    putInt16(b, 8, month);
+    putInt16(b, 10, year);
+    for (int i = 0; i < 7; ++i) {
+        putInt16(b, 12 + 2 * i, balls[i]);
+    }
+    putInt16(b, 26, extra);
+    return b;
+}
+
+DrawRecord DrawRecord::fromBytes(const QByteArray& bytes) {
+    QByteArray b = bytes.left(kSize);
+    b.append(QByteArray(kSize - b.size(), '\0'));
+    DrawRecord r;
+    r.count = getInt32(b, 0);
+    r.ordinal = getInt16(b, 4);
+    r.day = getInt16(b, 6);
+    r.month = getInt16(b, 8);
+    r.year = getInt16(b, 10);
+    for (int i = 0; i < 7; ++i) {
+        r.balls[i] = getInt16(b, 12 + 2 * i);
+    }
+    r.extra = getInt16(b, 26);
+    return r;
+}
+
+DrawFile::DrawFile(const QString& path) : file_(path, DrawRecord::kSize) {}
+
+bool DrawFile::isOpen() const { return file_.isOpen(); }
+
+DrawRecord DrawFile::read(int recordNo) { return DrawRecord::fromBytes(file_.read(recordNo)); }
+
+bool DrawFile::write(int recordNo, const DrawRecord& record) {
+    return file_.write(recordNo, record.toBytes());
+}
+
+qint16 DrawFile::count() { return narrowCount(read(1).count); }
+
+bool DrawFile::setCount(qint32 count) {
+    DrawRecord first = read(1);
+    first.count = count;
+    return write(1, first);
+}
+
+qint16 drawFileCount(const QString& path) { return DrawFile(path).count(); }

@@ -1,0 +1,44 @@
+#pragma once
+// The 28-byte record of results histories and lotto entry files.
+#include <array>
+
+#include <QByteArray>
+#include <QString>
+
+#include "shared/recordfile.h"
+
+struct DrawRecord {
+    static constexpr int kSize = 28;
+
+    qint32 count = 0;  // meaningful in record 1 only
+    qint16 ordinal = 0;
+    qint16 day = 0;
+    qint16 month = 0;
+    qint16 year = 0;
+    std::array<qint16, 7> balls{};  // 0 = unused position
+    qint16 extra = 0;               // 0 = none
+
+    QByteArray toBytes() const;
+    static DrawRecord fromBytes(const QByteArray& bytes);
+    bool operator==(const DrawRecord&) const = default;
+};
+
+// A file of DrawRecords, open for the lifetime of the object.
+class DrawFile {
+public:
+    explicit DrawFile(const QString& path);
+
+    bool isOpen() const;
+    DrawRecord read(int recordNo);
+    bool write(int recordNo, const DrawRecord& record);
+    // The count of record 1 as readers walk it (0..32767).
+    qint16 count();
+    // Stores a new count in record 1, keeping the rest of that record.
+    bool setCount(qint32 count);
+
+private:
+    RecordFile file_;
+};
+
+// Count of a drawrecord file on disk (0 for a missing file, which is left behind empty).
+qint16 drawFileCount(const QString& path);

@@ -1,0 +1,40 @@
+#include "shared/recordfile.h"
+
+#include <algorithm>
+
+RecordFile::RecordFile(const QString& path, int recordLength) : file_(path), length_(recordLength) {
+    file_.open(QIODevice::ReadWrite);
+}
+
+QByteArray RecordFile::read(qint64 recordNo) {
+    QByteArray bytes(length_, '\0');
+    if (!file_.isOpen() || recordNo < 1 || !file_.seek((recordNo - 1) * length_)) {
+        return bytes;
+    }
+    const QByteArray got = file_.read(length_);
+    std::copy(got.begin(), got.end(), bytes.begin());
+    return bytes;
+}
+
+bool RecordFile::write(qint64 recordNo, const QByteArray& bytes) {
+    if (!file_.isOpen() || recordNo < 1) {
+        return false;
+    }
+    QByteArray record = bytes.left(length_);
+    record.append(QByteArray(length_ - record.size(), '\0'));
+    const qint64 offset = (recordNo - 1) * length_;
+    // Seeking past the end leaves a gap that the file system fills with zeros.
+    if (!file_.seek(offset) || file_.write(record) != length_) {
+        return false;
+    }
+    return file_.flush();
+}
+
+qint16 narrowCount(qint32 count) {
+    return static_cast<qint16>(std::clamp<qint32>(count, 0, kMaxRecordCount));
+}
+
+QString recordLimitMessage() {
+    return QStringLiteral("This file cannot hold more than %1 records. Nothing was added.")
+        .arg(kMaxRecordCount);
+}

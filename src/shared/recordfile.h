@@ -1,0 +1,31 @@
+#pragma once
+// Files of fixed-length records numbered from 1, without header. A file is opened for one
+// operation and closed when the object goes out of scope.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+class RecordFile {
+public:
+    // Opens for reading and writing; a missing file is created empty.
+    RecordFile(const QString& path, int recordLength);
+
+    bool isOpen() const { return file_.isOpen(); }
+    QString errorString() const { return file_.errorString(); }
+
+    // Record n (from 1); bytes past the end of the file read as zeros.
+    QByteArray read(qint64 recordNo);
+    // Writes record n, extending the file with zeros when needed. False when the write failed.
+    bool write(qint64 recordNo, const QByteArray& bytes);
+
+private:
+    QFile file_;
+    int length_;
+};
+
+// Record counts are stored as 32-bit numbers but every reader walks them as 16-bit integers.
+inline constexpr qint32 kMaxRecordCount = 32767;
+// The count as a reader walks it: never negative, never above kMaxRecordCount.
+qint16 narrowCount(qint32 count);
+// The message shown when a write would take a file past kMaxRecordCount records.
+QString recordLimitMessage();
