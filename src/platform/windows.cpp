@@ -11,7 +11,7 @@ std::map<QString, Windows::Factory>& factories() {
     static std::map<QString, Windows::Factory> f;
     return f;
 }
-std::map<QString, std::unique_ptr<Form>>& live() {
+std::map<QString, std::unique_ptr<Form>>& liveWindows() {
     static std::map<QString, std::unique_ptr<Form>> l;
     return l;
 }
@@ -39,14 +39,14 @@ Form* Windows::load(const QString& name) {
     }
     std::unique_ptr<Form> made = it->second();
     Form* window = made.get();
-    live()[name] = std::move(made);
+    liveWindows()[name] = std::move(made);
     window->Form_Load();
     return window;
 }
 
 Form* Windows::find(const QString& name) {
-    auto it = live().find(name);
-    return it == live().end() ? nullptr : it->second.get();
+    auto it = liveWindows().find(name);
+    return it == liveWindows().end() ? nullptr : it->second.get();
 }
 
 Form* Windows::show(const QString& name) {
@@ -65,12 +65,12 @@ void Windows::unload(Form* window) {
     if (window == nullptr) {
         return;
     }
-    for (auto it = live().begin(); it != live().end(); ++it) {
+    for (auto it = liveWindows().begin(); it != liveWindows().end(); ++it) {
         if (it->second.get() == window) {
             window->unloading_ = true;
             window->hide();
             graveyard().push_back(std::move(it->second));
-            live().erase(it);
+            liveWindows().erase(it);
             QTimer::singleShot(0, [] { graveyard().clear(); });
             return;
         }
@@ -80,15 +80,15 @@ void Windows::unload(Form* window) {
 void Windows::unload(const QString& name) { unload(find(name)); }
 
 void Windows::unloadAll() {
-    while (!live().empty()) {
-        unload(live().begin()->second.get());
+    while (!liveWindows().empty()) {
+        unload(liveWindows().begin()->second.get());
     }
     graveyard().clear();
 }
 
 QStringList Windows::liveNames() {
     QStringList names;
-    for (const auto& [name, window] : live()) {
+    for (const auto& [name, window] : liveWindows()) {
         names << name;
     }
     return names;

@@ -1,0 +1,6 @@
+#include "app/appwindows.h"
+
+#include "app/Form1.h"
+#include "platform/windows.h"
+
+void registerAppWindows() { platform::Windows::registerWindow<Form1>(Form1::kName); }

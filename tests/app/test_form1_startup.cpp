@@ -1,0 +1,82 @@
+// Start-up of the main window: the date order, the slots, the printer, and ending the program.
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include "app/app_helpers.h"
+#include "platform/application.h"
+#include "platform/events.h"
+#include "platform/systemlocale.h"
+#include "shared/module1.h"
+
+class Form1Startup : public MainWindowTest {};
+
+TEST_F(Form1Startup, FirstStartInEmptyFolderCreatesTheSlotFilesAndPrintDat) {
+    Form1& form = start();
+    for (int n = 1; n <= 5; ++n) {
+        const QString name = QStringLiteral("game%1.dat").arg(n);
+        EXPECT_TRUE(exists(name)) << name.toStdString();
+        EXPECT_EQ(readFile(name).size(), 0);
+        EXPECT_EQ(form.options()[n - 1]->text(), QStringLiteral("Game%1").arg(n));
+        EXPECT_FALSE(form.options()[n - 1]->isEnabledTo(&form));
+    }
+    EXPECT_TRUE(exists("print.dat"));
+    EXPECT_EQ(m1().datapath, dataPath());
+    EXPECT_EQ(platform::appTitle(), QStringLiteral("Kestrova Powerball and Mega Millions"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Kestrova Powerball and Mega Millions"));
+    EXPECT_EQ(m1().dateorder, QStringLiteral("DDMMYY"));
+    EXPECT_EQ(form.DTPicker1->displayFormat(), QStringLiteral("dd MMMM yyyy"));
+    EXPECT_EQ(form.DTPicker2->Value(), QDate(2012, 3, 5));
+    EXPECT_EQ(form.DTPicker1->maximumDate(), QDate(3299, 12, 31));
+}
+
+TEST_F(Form1Startup, DefinedSlotsNameTheirOptionsAndMenuItems) {
+    writeGame(2, game("Lotto", 6, 49));
+    GameRecord undefined = game("Tiny", 6, 1);  // a pool of 1 is no game
+    writeGame(3, undefined);
+    Form1& form = start();
+    EXPECT_EQ(form.Option2->text(), QStringLiteral("Lotto"));
+    EXPECT_EQ(form.mnuName2->text(), QStringLiteral("Lotto"));
+    EXPECT_TRUE(form.Option2->isEnabledTo(&form));
+    EXPECT_EQ(form.Option3->text(), QStringLiteral("Game3"));
+    EXPECT_EQ(form.mnuName3->text(), QStringLiteral("Game3"));
+    EXPECT_FALSE(form.Option3->isEnabledTo(&form));
+}
+
+TEST_F(Form1Startup, NoPrinterDisablesListAndPlayslipPrinting) {
+    installPrinters({});
+    messages().expect(
+        "Printing has been disabled due to the fact that no printer drivers can be detected.");
+    Form1& form = start();
+    EXPECT_FALSE(m1().printeravailable);
+    EXPECT_FALSE(form.Command9->isEnabledTo(&form));
+    EXPECT_FALSE(form.Command10->isEnabledTo(&form));
+    EXPECT_FALSE(form.mnuTicketPrinting->isEnabled());
+}
+
+TEST_F(Form1Startup, UnknownDateOrderStopsWithOnlyExitHelpAndAboutUsable) {
+    platform::setShortDateFormat(QStringLiteral("yy/MM/dd"));
+    messages().expect(
+        "Computer date format must be one of: YearMonthDay, DayMonthYear or MonthDayYear");
+    Form1& form = start();
+    platform::setShortDateFormat({});
+    EXPECT_TRUE(m1().dateorder.isEmpty());
+    EXPECT_TRUE(m1().datapath.isEmpty());
+    EXPECT_FALSE(form.Frame1->isEnabledTo(&form));
+    EXPECT_FALSE(form.Frame5->isEnabledTo(&form));
+    EXPECT_FALSE(form.mnuResults->isEnabled());
+    EXPECT_TRUE(form.mnuExit->isEnabled());
+    EXPECT_TRUE(form.mnuExitMenu->isEnabled());
+    EXPECT_TRUE(form.mnuHelp->isEnabled());
+    EXPECT_TRUE(form.mnuAbout->isEnabled());
+    EXPECT_FALSE(exists("game1.dat"));
+}
+
+TEST_F(Form1Startup, ExitDeletesAnEmptyEntryFileAndEndsTheProgram) {
+    Form1& form = start();
+    writeFile("Lotto05Mar2012.lot", {});
+    m1().selectionfile = file("Lotto05Mar2012.lot");
+    form.mnuExit_Click();
+    EXPECT_FALSE(exists("Lotto05Mar2012.lot"));
+    EXPECT_TRUE(platform::programEnded());
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The fixture every window and routine test starts from: a fresh temporary data folder,
+// fresh module state, scripted message boxes, a recording printer, recorded sounds and shell
+// calls, and a fixed clock.
+#include <deque>
+#include <memory>
+#include <optional>
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "platform/messagebox.h"
+#include "platform/recordingprinter.h"
+
+// Scripted answers to message boxes. A box that was not expected fails the test.
+class MessageScript {
+public:
+    MessageScript();
+    ~MessageScript();
+
+    // The next box must show exactly this text; it is answered with `answer`.
+    void expect(const QString& text, platform::MsgAnswer answer = platform::MsgAnswer::Ok);
+    const QStringList& shown() const { return shown_; }
+    bool allAnswered() const { return expected_.empty(); }
+
+private:
+    struct Expected {
+        QString text;
+        platform::MsgAnswer answer;
+    };
+    std::deque<Expected> expected_;
+    QStringList shown_;
+};
+
+class KestrovaTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString dataPath() const { return dir_->path(); }
+    QString file(const QString& name) const { return dir_->path() + u'/' + name; }
+    void writeFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& name) const;
+    bool exists(const QString& name) const;
+
+    MessageScript& messages() { return *messages_; }
+    platform::RecordingPrinterSystem& printer() { return *printer_; }
+    // Replaces the recording printer by one with these device names (none: no printer).
+    platform::RecordingPrinterSystem& installPrinters(const QStringList& names);
+
+    QStringList soundsPlayed;
+    QStringList shellOpened;
+    QStringList programsStarted;
+    QStringList webPagesOpened;
+    int shellOpenResult = 42;
+    bool startProgramResult = true;
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<MessageScript> messages_;
+    platform::RecordingPrinterSystem* printer_ = nullptr;
+};
