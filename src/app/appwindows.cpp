@@ -1,6 +1,10 @@
 #include "app/appwindows.h"
 
 #include "app/Form1.h"
+#include "app/placeholderform.h"
 #include "platform/windows.h"
 
-void registerAppWindows() { platform::Windows::registerWindow<Form1>(Form1::kName); }
+void registerAppWindows() {
+    platform::Windows::registerWindow<Form1>(Form1::kName);
+    registerPlaceholderWindows();
+}

@@ -3,12 +3,10 @@
 #include <QApplication>
 
 #include "app/Form1.h"
-#include "app/appwindows.h"
 #include "platform/events.h"
 #include "platform/windows.h"
 
 int runProgram(QApplication& application) {
-    registerAppWindows();
     platform::Windows::show(Form1::kName);
     const int result = platform::programEnded() ? 0 : application.exec();
     platform::Windows::unloadAll();

@@ -1,5 +1,5 @@
 #pragma once
 class QApplication;
 
-// Registers the program's windows, opens the main window and runs until the program ends.
+// Opens the main window and runs until the program ends. The windows are registered first.
 int runProgram(QApplication& application);

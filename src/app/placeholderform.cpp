@@ -1,0 +1,73 @@
+#include "app/placeholderform.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Form1.h"
+#include "platform/windows.h"
+#include "shared/module1.h"
+
+PlaceholderForm::PlaceholderForm(const QString& name, const QString& caption, bool* flag)
+    : platform::Form(name), flag_(flag) {
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(QStringLiteral("%1 is not available in this version.").arg(caption), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    layout->addWidget(label);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("Command1"));
+    layout->addWidget(close);
+    connect(close, &QPushButton::clicked, this, &PlaceholderForm::Command1_Click);
+}
+
+void PlaceholderForm::Command1_Click() {
+    if (Form1* main = platform::Windows::live<Form1>(Form1::kName)) {
+        main->setEnabled(true);
+        platform::Windows::bringToFront(main);
+    }
+    if (flag_ != nullptr) {
+        *flag_ = true;
+    }
+    platform::Windows::unload(this);
+}
+
+void PlaceholderForm::closeBox() { Command1_Click(); }
+
+void registerPlaceholderWindows() {
+    struct Stand {
+        const char* name;
+        const char* caption;
+        bool Module1::*flag;
+    };
+    static const Stand stands[] = {
+        {"Form4", "Draw Statistics", nullptr},
+        {"Form5", "Add Entries", nullptr},
+        {"Form6", "History Check", nullptr},
+        {"Form8", "Entry File Deletion", nullptr},
+        {"Form10", "Load Downloaded Results", &Module1::windowdone},
+        {"Form11", "Select Printer", nullptr},
+        {"Form12", "Filter Current Entry", &Module1::windowdone},
+        {"Form30", "Import TXT Entry", &Module1::dialogdone},
+        {"LinkProcess", "Optimized Entry", &Module1::linkclosed},
+        {"Pick3", "Pick 3 and Pick 4", nullptr},
+        {"PrintManager", "Playslip Printing Manager", nullptr},
+        {"RDL", "Update Results", &Module1::windowdone},
+        {"wheel4", "4 Wheel", nullptr},
+        {"Wheel5", "5 Wheel", nullptr},
+        {"wheel6", "6 Wheel", nullptr},
+        {"wheel7", "7 Wheel", nullptr},
+    };
+    for (const Stand& s : stands) {
+        const QString name = QString::fromLatin1(s.name);
+        if (platform::Windows::isRegistered(name)) {
+            continue;
+        }
+        const QString caption = QString::fromLatin1(s.caption);
+        bool Module1::*flag = s.flag;
+        platform::Windows::registerWindow(name, [name, caption, flag] {
+            return std::make_unique<PlaceholderForm>(name, caption,
+                                                     flag != nullptr ? &(m1().*flag) : nullptr);
+        });
+    }
+}

@@ -1,0 +1,20 @@
+#pragma once
+// A stand-in for a window that is not built yet: it says what it is, and its Close keeps the
+// contract of the real window (re-enables the main window and sets the flag its opener waits on).
+#include "platform/form.h"
+
+class PlaceholderForm : public platform::Form {
+    Q_OBJECT
+public:
+    // `flag`, when given, is set true on Close.
+    PlaceholderForm(const QString& name, const QString& caption, bool* flag = nullptr);
+
+    void Command1_Click();  // Close
+    void closeBox() override;
+
+private:
+    bool* flag_;
+};
+
+// Registers a placeholder for every window of the later subsystems that is not registered yet.
+void registerPlaceholderWindows();
