@@ -174,7 +174,8 @@ void Form1::buildControls() {
         Image2[i]->hide();
     }
     Label3 = named(new QLabel(ballArea), "Label3");
-    Label3->setGeometry(twipsToPixels(6080), twipsToPixels(645), twipsToPixels(600), twipsToPixels(240));
+    Label3->setGeometry(twipsToPixels(6080), twipsToPixels(645), twipsToPixels(600),
+                        twipsToPixels(240));
     Label3->hide();
     draw->addWidget(DTPicker1, 0, 0);
     draw->addWidget(Command1, 0, 1);
@@ -286,4 +287,6 @@ void Form1::connectHandlers() {
     connect(mnuExitMenu, &QAction::triggered, this, &Form1::mnuExitMenu_Click);
 }
 
-Form1& mainWindow() { return *platform::Windows::get<Form1>(Form1::kName); }
+Form1& mainWindow() {
+    return *platform::Windows::get<Form1>(Form1::kName);
+}

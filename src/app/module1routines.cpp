@@ -91,8 +91,9 @@ void getdateorder(platform::DTPicker& picker) {
 
 void setcalendarcolours(platform::DTPicker& picker) {
     const QPalette system = QApplication::palette();
-    picker.setCalendarColours(Qt::white, Qt::black, system.color(QPalette::Active, QPalette::Highlight),
-                              Qt::white, system.color(QPalette::Disabled, QPalette::Text));
+    picker.setCalendarColours(Qt::white, Qt::black,
+                              system.color(QPalette::Active, QPalette::Highlight), Qt::white,
+                              system.color(QPalette::Disabled, QPalette::Text));
 }
 
 bool isconnected(bool& ok) {

@@ -12,7 +12,8 @@ PlaceholderForm::PlaceholderForm(const QString& name, const QString& caption, bo
     : platform::Form(name), flag_(flag) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("%1 is not available in this version.").arg(caption), this);
+    auto* label =
+        new QLabel(QStringLiteral("%1 is not available in this version.").arg(caption), this);
     label->setObjectName(QStringLiteral("Label1"));
     layout->addWidget(label);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
@@ -32,7 +33,9 @@ void PlaceholderForm::Command1_Click() {
     platform::Windows::unload(this);
 }
 
-void PlaceholderForm::closeBox() { Command1_Click(); }
+void PlaceholderForm::closeBox() {
+    Command1_Click();
+}
 
 void registerPlaceholderWindows() {
     struct Stand {

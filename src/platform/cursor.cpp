@@ -4,7 +4,11 @@
 
 namespace platform {
 
-Hourglass::Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-Hourglass::~Hourglass() { QApplication::restoreOverrideCursor(); }
+Hourglass::Hourglass() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+Hourglass::~Hourglass() {
+    QApplication::restoreOverrideCursor();
+}
 
 }  // namespace platform

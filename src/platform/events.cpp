@@ -10,7 +10,9 @@ namespace {
 bool ended = false;
 }
 
-void doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void doEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void waitUntil(const bool& flag) {
     while (!flag && !ended) {
@@ -31,8 +33,12 @@ void endProgram() {
     QCoreApplication::exit(0);
 }
 
-bool programEnded() { return ended; }
+bool programEnded() {
+    return ended;
+}
 
-void resetProgramEnded() { ended = false; }
+void resetProgramEnded() {
+    ended = false;
+}
 
 }  // namespace platform

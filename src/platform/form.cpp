@@ -10,7 +10,9 @@ Form::Form(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(name);
 }
 
-void Form::closeBox() { Windows::unload(this); }
+void Form::closeBox() {
+    Windows::unload(this);
+}
 
 void Form::closeEvent(QCloseEvent* event) {
     if (unloading_) {

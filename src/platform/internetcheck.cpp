@@ -17,7 +17,9 @@ bool anyInterfaceUp() {
 }
 }  // namespace
 
-void setInternetCheckHandler(InternetCheckHandler h) { handler = std::move(h); }
+void setInternetCheckHandler(InternetCheckHandler h) {
+    handler = std::move(h);
+}
 
 bool attemptConnect() {
     if (handler.attempt) {

@@ -17,6 +17,8 @@ PrinterSystem& printers() {
     return *installed();
 }
 
-void setPrinterSystem(std::unique_ptr<PrinterSystem> system) { installed() = std::move(system); }
+void setPrinterSystem(std::unique_ptr<PrinterSystem> system) {
+    installed() = std::move(system);
+}
 
 }  // namespace platform

@@ -34,7 +34,8 @@ public:
     void print(const QString& text, bool newLine) override {
         begin();
         const QFontMetricsF metrics(font_, &printer_);
-        if (y_ + metrics.height() > printer_.pageLayout().paintRectPixels(printer_.resolution()).height()) {
+        if (y_ + metrics.height() >
+            printer_.pageLayout().paintRectPixels(printer_.resolution()).height()) {
             nextPage();
         }
         painter_.drawText(QPointF(x_, y_ + metrics.ascent()), text);
@@ -113,6 +114,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<PrinterSystem> makeQtPrinterSystem() { return std::make_unique<QtPrinterSystem>(); }
+std::unique_ptr<PrinterSystem> makeQtPrinterSystem() {
+    return std::make_unique<QtPrinterSystem>();
+}
 
 }  // namespace platform

@@ -106,7 +106,9 @@ QString RecordingPrinterSystem::currentName() const {
     return current_ ? current_->deviceName() : QString();
 }
 
-bool RecordingPrinterSystem::jobOpen() const { return current_ && current_->open(); }
+bool RecordingPrinterSystem::jobOpen() const {
+    return current_ && current_->open();
+}
 
 void RecordingPrinterSystem::step() {
     if (failAt_ && --*failAt_ == 0) {

@@ -12,7 +12,9 @@ namespace {
 ShellHandler handler;
 }
 
-void setShellHandler(ShellHandler h) { handler = std::move(h); }
+void setShellHandler(ShellHandler h) {
+    handler = std::move(h);
+}
 
 int shellOpen(const QString& file, const QString& folder) {
     const QString path = dataFile(folder, file);

@@ -9,7 +9,9 @@ namespace {
 std::function<void(const QString&)> handler;
 }
 
-void setSoundHandler(std::function<void(const QString&)> h) { handler = std::move(h); }
+void setSoundHandler(std::function<void(const QString&)> h) {
+    handler = std::move(h);
+}
 
 void playSound(const QString& path) {
     if (handler) {

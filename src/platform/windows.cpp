@@ -27,7 +27,9 @@ void Windows::registerWindow(const QString& name, Factory factory) {
     factories()[name] = std::move(factory);
 }
 
-bool Windows::isRegistered(const QString& name) { return factories().contains(name); }
+bool Windows::isRegistered(const QString& name) {
+    return factories().contains(name);
+}
 
 Form* Windows::load(const QString& name) {
     if (Form* existing = find(name)) {
@@ -77,7 +79,9 @@ void Windows::unload(Form* window) {
     }
 }
 
-void Windows::unload(const QString& name) { unload(find(name)); }
+void Windows::unload(const QString& name) {
+    unload(find(name));
+}
 
 void Windows::unloadAll() {
     while (!liveWindows().empty()) {

@@ -34,15 +34,21 @@ DrawRecord DrawRecord::fromBytes(const QByteArray& bytes) {
 
 DrawFile::DrawFile(const QString& path) : file_(path, DrawRecord::kSize) {}
 
-bool DrawFile::isOpen() const { return file_.isOpen(); }
+bool DrawFile::isOpen() const {
+    return file_.isOpen();
+}
 
-DrawRecord DrawFile::read(int recordNo) { return DrawRecord::fromBytes(file_.read(recordNo)); }
+DrawRecord DrawFile::read(int recordNo) {
+    return DrawRecord::fromBytes(file_.read(recordNo));
+}
 
 bool DrawFile::write(int recordNo, const DrawRecord& record) {
     return file_.write(recordNo, record.toBytes());
 }
 
-qint16 DrawFile::count() { return narrowCount(read(1).count); }
+qint16 DrawFile::count() {
+    return narrowCount(read(1).count);
+}
 
 bool DrawFile::setCount(qint32 count) {
     DrawRecord first = read(1);
@@ -50,4 +56,6 @@ bool DrawFile::setCount(qint32 count) {
     return write(1, first);
 }
 
-qint16 drawFileCount(const QString& path) { return DrawFile(path).count(); }
+qint16 drawFileCount(const QString& path) {
+    return DrawFile(path).count();
+}

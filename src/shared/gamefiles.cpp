@@ -13,9 +13,13 @@ QString dataFile(const QString& datapath, const QString& name) {
     return datapath + u'/' + n;
 }
 
-QString slotFileName(int slot) { return QStringLiteral("game%1.dat").arg(slot); }
+QString slotFileName(int slot) {
+    return QStringLiteral("game%1.dat").arg(slot);
+}
 
-QString resultsFileName(const QString& gamename) { return gamename + QStringLiteral(".rtl"); }
+QString resultsFileName(const QString& gamename) {
+    return gamename + QStringLiteral(".rtl");
+}
 
 QString datedEntryFileName(const QString& gamename, const QDate& date, const QString& dateorder) {
     return gamename + filedate(date, dateorder) + QStringLiteral(".lot");
@@ -29,9 +33,13 @@ QString wheelEntryFileName(const QString& gamename, int k, int d, int m) {
     return QStringLiteral("%1-%2-%3-%4.lot").arg(gamename).arg(k).arg(d).arg(m);
 }
 
-QString playslipFileName(const QString& gamename) { return gamename + QStringLiteral(".dat"); }
+QString playslipFileName(const QString& gamename) {
+    return gamename + QStringLiteral(".dat");
+}
 
-QString adjustFileName(const QString& gamename) { return gamename + QStringLiteral("adjusts.dat"); }
+QString adjustFileName(const QString& gamename) {
+    return gamename + QStringLiteral("adjusts.dat");
+}
 
 EntryFileKind entryFileKind(const QString& path, const QString& gamename) {
     if (path.isEmpty()) {

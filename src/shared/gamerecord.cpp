@@ -7,8 +7,8 @@
 QByteArray GameRecord::toBytes() const {
     QByteArray b(kSize, '\0');
     b.replace(0, 12, toAnsi(name, 12));
-    const std::array<qint16, 7> counts = {ballsdrawn,   bonusdrawn,   mainpool,     bonusfrommain,
-                                          bonuspool,    mainperentry, bonusperentry};
+    const std::array<qint16, 7> counts = {ballsdrawn, bonusdrawn,   mainpool,     bonusfrommain,
+                                          bonuspool,  mainperentry, bonusperentry};
     for (int i = 0; i < 7; ++i) {
         putInt16(b, 12 + 2 * i, counts[i]);
     }

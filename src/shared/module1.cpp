@@ -8,9 +8,13 @@ namespace {
 Module1 state;
 }
 
-Module1& m1() { return state; }
+Module1& m1() {
+    return state;
+}
 
-void resetModule1() { state = Module1{}; }
+void resetModule1() {
+    state = Module1{};
+}
 
 void deleteemptyselection() {
     const QString path = m1().selectionfile;

@@ -48,4 +48,6 @@ qint16 toInteger16(double value) {
     return static_cast<qint16>(r);
 }
 
-qint16 textToInteger(const QString& text) { return toInteger16(leadingNumber(text)); }
+qint16 textToInteger(const QString& text) {
+    return toInteger16(leadingNumber(text));
+}

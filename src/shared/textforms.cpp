@@ -6,10 +6,14 @@ namespace {
 const std::array<QString, 16> kCards = {"AS", "KS", "QS", "JS", "AH", "KH", "QH", "JH",
                                         "AD", "KD", "QD", "JD", "AC", "KC", "QC", "JC"};
 
-QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+QString twoDigits(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
 }  // namespace
 
-QString cardname(int n) { return n >= 1 && n <= 16 ? kCards[n - 1] : QString(); }
+QString cardname(int n) {
+    return n >= 1 && n <= 16 ? kCards[n - 1] : QString();
+}
 
 int cardnumber(QString& s) {
     s = s.toUpper();
@@ -30,7 +34,8 @@ QString entryline(const std::array<qint16, 7>& balls, qint16 extra, const QStrin
         }
     }
     if (extra > 0) {
-        line += extraballid + u' ' + (gamename == kWildCardGame ? cardname(extra) : twoDigits(extra));
+        line +=
+            extraballid + u' ' + (gamename == kWildCardGame ? cardname(extra) : twoDigits(extra));
     }
     return line;
 }
@@ -49,7 +54,9 @@ QString dateOrderFromShortDate(const QString& text) {
     return {};
 }
 
-QString monthAbbreviation(int month) { return QLocale().monthName(month, QLocale::ShortFormat); }
+QString monthAbbreviation(int month) {
+    return QLocale().monthName(month, QLocale::ShortFormat);
+}
 
 QString filedate(const QDate& date, const QString& dateorder) {
     const QString dd = twoDigits(date.day());
@@ -64,4 +71,6 @@ QString filedate(const QDate& date, const QString& dateorder) {
     return dd + mmm + yyyy;
 }
 
-qint32 datekey(int year, int month, int day) { return year * 10000 + month * 100 + day; }
+qint32 datekey(int year, int month, int day) {
+    return year * 10000 + month * 100 + day;
+}

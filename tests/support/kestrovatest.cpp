@@ -96,4 +96,6 @@ QByteArray KestrovaTest::readFile(const QString& name) const {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool KestrovaTest::exists(const QString& name) const { return QFile::exists(file(name)); }
+bool KestrovaTest::exists(const QString& name) const {
+    return QFile::exists(file(name));
+}
