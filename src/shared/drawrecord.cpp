@@ -56,6 +56,22 @@ bool DrawFile::setCount(qint32 count) {
     return write(1, first);
 }
 
+DrawFile::Append DrawFile::append(const DrawRecord& record) {
+    const qint32 n = read(1).count;
+    if (n >= kMaxRecordCount) {
+        return Append::Full;
+    }
+    const qint32 next = n < 0 ? 1 : n + 1;
+    DrawRecord written = record;
+    if (next == 1) {
+        written.count = 1;
+    }
+    if (!write(next, written) || !setCount(next)) {
+        return Append::Failed;
+    }
+    return Append::Done;
+}
+
 qint16 drawFileCount(const QString& path) {
     return DrawFile(path).count();
 }

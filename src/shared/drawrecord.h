@@ -36,6 +36,11 @@ public:
     // Stores a new count in record 1, keeping the rest of that record.
     bool setCount(qint32 count);
 
+    enum class Append { Done, Full, Failed };
+    // Writes the record after the last one in use and raises the count; refuses (Full) when
+    // the file already holds kMaxRecordCount records, so a count never passes what readers walk.
+    Append append(const DrawRecord& record);
+
 private:
     RecordFile file_;
 };

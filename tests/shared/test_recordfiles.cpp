@@ -145,3 +145,27 @@ TEST_F(RecordFiles, FileThatCannotBeOpenedReadsZerosAndRefusesWrites) {
     EXPECT_EQ(f.read(1), QByteArray(28, '\0'));
     EXPECT_FALSE(f.write(1, QByteArray(28, 'x')));
 }
+
+TEST_F(RecordFiles, AppendWritesTheNextRecordAndRaisesTheCount) {
+    writeFile("x.lot", entry(1, {1, 2, 3}) + entry(0, {9, 9, 9}));
+    DrawRecord r;
+    r.balls = {4, 5, 6, 0, 0, 0, 0};
+    {
+        DrawFile f(file("x.lot"));
+        EXPECT_EQ(f.append(r), DrawFile::Append::Done);
+    }
+    EXPECT_EQ(readFile("x.lot"), entry(2, {1, 2, 3}) + entry(0, {4, 5, 6}));
+
+    writeFile("new.lot", {});
+    DrawFile(file("new.lot")).append(r);
+    EXPECT_EQ(readFile("new.lot"), entry(1, {4, 5, 6}));
+}
+
+TEST_F(RecordFiles, AppendRefusesToPassTheCountLimit) {
+    writeFile("full.lot", entry(32767, {1}));
+    DrawFile f(file("full.lot"));
+    EXPECT_EQ(f.append(DrawRecord{}), DrawFile::Append::Full);
+    EXPECT_EQ(f.read(1).count, 32767);
+    EXPECT_EQ(readFile("full.lot").size(), 28) << "nothing written past the limit";
+    EXPECT_FALSE(recordLimitMessage().isEmpty());
+}
