@@ -99,12 +99,12 @@ public:
     platform::DTPicker* DTPicker1;  // draw date
     platform::DTPicker* DTPicker2;  // entry date
 
-    QWidget* ballArea;              // holds the ball strip and the extra-ball label, in twips
-    QWidget* Picture1;              // the ball strip
-    std::array<QLabel*, 7> Image2;  // ball pictures, 720 twips apart
-    QLabel* Label3;                 // extra-ball id under the extra ball
-    platform::ImageBox* Image1;     // "History"
-    platform::ImageBox* Image3;     // "Stats"
+    QWidget* ballArea;               // holds the ball strip and the extra-ball label, in twips
+    QWidget* Picture1;               // the ball strip
+    std::array<QLabel*, 7> Image2;   // ball pictures, 720 twips apart
+    QLabel* Label3;                  // extra-ball id under the extra ball
+    platform::ImageBox* Image1;      // "History"
+    platform::ImageBox* Image3;      // "Stats"
 
     QListWidget* List1;  // entry lines; item j is record j + 1 of the shown file
     QListWidget* List2;  // winning lines
@@ -148,8 +148,7 @@ public:
     QMenu* mnuWheels;
     QAction* mnuWheelCreate;
     QMenu* mnuWheelOpen;
-    // Wheels > Open, top to bottom, as wheelMenuItems() lists them: objectNames "mnu777" ..
-    // "mnu442".
+    // Wheels > Open, top to bottom, as wheelMenuItems() lists them: objectNames "mnu777" .. "mnu442".
     std::array<QAction*, 24> mnuWheelItem;
     QMenu* mnuOpt;
     QAction* mnuOptCreate;
