@@ -22,7 +22,7 @@ namespace {
 const QString kWheelQuestion = QStringLiteral(
     "Modifying a wheel entry can change the guarantee of the wheel. Are you sure you want to "
     "continue?");
-const QString kWriteFailed = QStringLiteral("The entry file could not be written.");
+const QString kWriteFailed = QStringLiteral("The entry file could not be changed.");
 
 EntryFileKind shownKind() {
     return entryFileKind(m1().selectionfile, m1().gamename);

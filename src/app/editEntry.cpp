@@ -6,6 +6,7 @@
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "platform/windows.h"
+#include "shared/ansitext.h"
 #include "shared/drawrecord.h"
 #include "shared/module1.h"
 #include "shared/numbertext.h"
@@ -142,7 +143,7 @@ void editEntry::Command6_Click() {
     qint16 extra = 0;
     if (withExtra) {
         if (wildcard) {
-            QString card = Text1[extrabox]->text().trimmed();
+            QString card = trimBlanks(Text1[extrabox]->text());
             extra = static_cast<qint16>(cardnumber(card));
             if (extra == -1) {
                 code = 2;
@@ -196,7 +197,7 @@ void editEntry::Command6_Click() {
         r.extra = e[7];
     }
     if (!file.write(m1().editrecordno, r)) {
-        platform::msgBox(QStringLiteral("The entry file could not be written."));
+        platform::msgBox(QStringLiteral("The entry file could not be changed."));
         return;
     }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include "app/module1routines.h"
 #include "entries_helpers.h"
@@ -139,6 +141,15 @@ TEST_F(EntryFiles, SaveAsStandingEntryRefusesAnEmptyListAndTheStandingFileItself
     messages().expect("Done.");
     form.mnustandcreate_Click();
     EXPECT_EQ(readFile("StandLotto.lot"), entryFile({kC}));
+}
+
+TEST_F(EntryFiles, AStandingEntryThatCannotBeWrittenIsReported) {
+    Form1& form = startGame(6, 49, 26);
+    listDated(form, {kA});
+    ASSERT_TRUE(QDir().mkpath(file("StandLotto.lot")));  // a folder in the way of the file
+    messages().expect("The standing entry could not be saved.");
+    form.mnustandcreate_Click();
+    EXPECT_TRUE(QFileInfo(file("StandLotto.lot")).isDir());
 }
 
 TEST_F(EntryFiles, TheKindIsToldFromTheFileNameNotTheFolder) {
@@ -315,6 +326,19 @@ TEST_F(DeleteEntries, DeletingEveryEntryEmptiesTheListAndSaysDone) {
     EXPECT_EQ(form.Text2->text(), QStringLiteral("0"));
     EXPECT_EQ(readFile("Lotto05Mar2012.lot").left(4), QByteArray(4, '\0'));
     EXPECT_EQ(readFile("Lotto05Mar2012.lot").size(), 56);
+}
+
+TEST_F(DeleteEntries, AFileThatCannotBeChangedIsReportedAndTheListKept) {
+    Form1& form = startGame(6, 49, 26);
+    listDated(form, {kA, kB});
+    ASSERT_TRUE(QFile::remove(file("Lotto05Mar2012.lot")));
+    ASSERT_TRUE(QDir().mkpath(file("Lotto05Mar2012.lot")));
+    select(form, {0});
+    messages().expect("Are you sure you want to delete the selected entry?", MsgAnswer::Yes);
+    messages().expect("The entry file could not be changed.");
+    form.Command5_Click();
+    EXPECT_EQ(form.List1->count(), 2);
+    EXPECT_EQ(form.Text2->text(), QStringLiteral("2"));
 }
 
 TEST_F(DeleteEntries, RefusalsAndNoLeaveTheFileUntouched) {
