@@ -171,6 +171,12 @@ private:
     // Draw display and entry.
 
     // Entry files and the check.
+    void clearwinninglines();
+    void clearentrylist();
+    // Lists selectionfile into List1 and Text2 (both emptied before).
+    void listselection();
+    // Lists a wheel entry file; false, with nothing changed, when it cannot be opened.
+    bool listwheel(const QString& path);
 
     // Window launchers.
 };

@@ -1,0 +1,230 @@
+#include "app/editEntry.h"
+
+#include <algorithm>
+
+#include "app/Form1.h"
+#include "platform/messagebox.h"
+#include "platform/twips.h"
+#include "platform/windows.h"
+#include "shared/ansitext.h"
+#include "shared/drawrecord.h"
+#include "shared/module1.h"
+#include "shared/numbertext.h"
+#include "shared/textforms.h"
+
+using platform::twipsToPixels;
+
+namespace {
+
+constexpr int kBoxTop = 360;
+constexpr int kBoxWidth = 495;
+constexpr int kRowHeight = 375;
+constexpr int kButtonTop = 960;
+constexpr int kButtonWidth = 855;
+constexpr int kWindowHeight = 1560;
+
+struct Layout {
+    int width;
+    int changeLeft;
+    int cancelLeft;
+    int labelLeft;
+};
+
+// By the number of boxes, 3 to 7; three boxes follow the same steps as the others.
+Layout layoutFor(int boxes) {
+    switch (boxes) {
+        case 7:
+            return {4395, 1200, 2280, 3840};
+        case 6:
+            return {3810, 960, 2040, 3240};
+        case 5:
+            return {3210, 600, 1680, 2640};
+        case 4:
+            return {2610, 360, 1320, 2040};
+        default:
+            return {2010, 120, 1080, 1440};
+    }
+}
+
+QString twoDigits(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+void place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                   twipsToPixels(height));
+}
+
+}  // namespace
+
+editEntry::editEntry(QWidget* parent) : platform::Form(kName, parent) {
+    setWindowTitle(QStringLiteral("Edit Entry"));
+    for (int i = 0; i < 7; ++i) {
+        Text1[i] = new QLineEdit(this);
+        Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        Text1[i]->setMaxLength(2);
+        Text1[i]->setAlignment(Qt::AlignCenter);
+        place(Text1[i], 120 + 600 * i, kBoxTop, kBoxWidth, kRowHeight);
+        Text1[i]->hide();
+    }
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Command6 = new QPushButton(QStringLiteral("Change"), this);
+    Command6->setObjectName(QStringLiteral("Command6"));
+    Command5 = new QPushButton(QStringLiteral("Cancel"), this);
+    Command5->setObjectName(QStringLiteral("Command5"));
+    connect(Command6, &QPushButton::clicked, this, &editEntry::Command6_Click);
+    connect(Command5, &QPushButton::clicked, this, &editEntry::Command5_Click);
+}
+
+void editEntry::Form_Load() {
+    const int m = std::clamp<int>(m1().mainperentry, 0, 7);
+    const bool withExtra = m1().bonusperentry == 1 && m < 7;
+    const int boxes = m + (withExtra ? 1 : 0);
+
+    Label1->setText(m1().extraballid);
+    extrabox = 0;
+    const Layout layout = layoutFor(boxes);
+    setFixedSize(twipsToPixels(layout.width), twipsToPixels(kWindowHeight));
+    for (int i = 0; i < boxes; ++i) {
+        Text1[i]->show();
+    }
+    place(Command6, layout.changeLeft, kButtonTop, kButtonWidth, kRowHeight);
+    place(Command5, layout.cancelLeft, kButtonTop, kButtonWidth, kRowHeight);
+    if (withExtra) {
+        place(Label1, layout.labelLeft, 120, kBoxWidth, 240);
+        Label1->show();
+        extrabox = static_cast<qint16>(boxes - 1);
+    } else {
+        Label1->hide();
+    }
+
+    const DrawRecord r = DrawFile(m1().selectionfile).read(m1().editrecordno);
+    for (int i = 0; i < m; ++i) {
+        Text1[i]->setText(twoDigits(r.balls[i]));
+    }
+    if (withExtra) {
+        QLineEdit* box = Text1[extrabox];
+        if (m1().gamename == kWildCardGame) {
+            box->setText(cardname(r.extra));
+            QFont font = box->font();
+            font.setPointSize(12);
+            font.setBold(true);
+            box->setFont(font);
+        } else {
+            box->setText(twoDigits(r.extra));
+        }
+    }
+}
+
+void editEntry::Command6_Click() {
+    const int m = std::clamp<int>(m1().mainperentry, 0, 7);
+    const bool withExtra = m1().bonusperentry == 1 && m < 7;
+    const bool wildcard = m1().gamename == kWildCardGame;
+
+    int code = 0;
+    for (int i = 0; i < m; ++i) {
+        const double vi = leadingNumber(Text1[i]->text());
+        for (int j = 0; j < m; ++j) {
+            if (i == j) {
+                continue;
+            }
+            if (leadingNumber(Text1[j]->text()) == vi) {
+                code = 1;
+            }
+            if (vi < 1) {
+                code = 2;
+            }
+            if (vi > m1().mainpool) {
+                code = 3;
+            }
+        }
+    }
+    qint16 extra = 0;
+    if (withExtra) {
+        if (wildcard) {
+            QString card = trimBlanks(Text1[extrabox]->text());
+            extra = static_cast<qint16>(cardnumber(card));
+            if (extra == -1) {
+                code = 2;
+            }
+        } else {
+            const double v = leadingNumber(Text1[extrabox]->text());
+            // An extra drawn from the main pool has no pool of its own to be tested against.
+            const int pool = m1().bonuspool > 0 ? m1().bonuspool : m1().mainpool;
+            if (v < 1) {
+                code = 2;
+            }
+            if (v > pool) {
+                code = 3;
+            }
+            extra = toInteger16(v);
+        }
+    }
+    switch (code) {
+        case 1:
+            platform::msgBox(QStringLiteral("One or more of your numbers are the same!"));
+            return;
+        case 2:
+            platform::msgBox(QStringLiteral("One or more of your entries is not a number!"));
+            return;
+        case 3:
+            platform::msgBox(
+                QStringLiteral("One or more of your numbers are out of range for the game!"));
+            return;
+        default:
+            break;
+    }
+
+    std::array<qint16, 8> e{};
+    for (int i = 0; i < m; ++i) {
+        e[static_cast<std::size_t>(i + 1)] = textToInteger(Text1[i]->text());
+    }
+    if (withExtra) {
+        e[7] = extra;
+    }
+    std::sort(e.begin() + 1, e.begin() + 1 + m);
+
+    DrawFile file(m1().selectionfile);
+    DrawRecord r = file.read(m1().editrecordno);
+    for (int i = 0; i < 6; ++i) {
+        r.balls[static_cast<std::size_t>(i)] = e[static_cast<std::size_t>(i + 1)];
+    }
+    if (m == 7) {
+        r.balls[6] = e[7];
+    }
+    if (withExtra) {
+        r.extra = e[7];
+    }
+    if (!file.write(m1().editrecordno, r)) {
+        platform::msgBox(QStringLiteral("The entry file could not be changed."));
+        return;
+    }
+
+    if (Form1* main = platform::Windows::live<Form1>(Form1::kName)) {
+        const int row = m1().editrecordno - 1;
+        if (row >= 0 && row < main->List1->count()) {
+            delete main->List1->takeItem(row);
+            main->List1->insertItem(row,
+                                    entryline(r.balls, r.extra, m1().extraballid, m1().gamename));
+            main->List1->item(row)->setSelected(true);
+        }
+    }
+    handBack();
+}
+
+void editEntry::Command5_Click() {
+    handBack();
+}
+
+void editEntry::closeBox() {
+    Command5_Click();
+}
+
+void editEntry::handBack() {
+    if (Form1* main = platform::Windows::live<Form1>(Form1::kName)) {
+        main->setEnabled(true);
+        platform::Windows::bringToFront(main);
+    }
+    platform::Windows::unload(this);
+}
