@@ -3,7 +3,10 @@
 #include <algorithm>
 
 RecordFile::RecordFile(const QString& path, int recordLength) : file_(path), length_(recordLength) {
-    file_.open(QIODevice::ReadWrite);
+    // A file the player may only read is still read; writes to it then fail and are reported.
+    if (!file_.open(QIODevice::ReadWrite) && file_.exists()) {
+        file_.open(QIODevice::ReadOnly);
+    }
 }
 
 QByteArray RecordFile::read(qint64 recordNo) {
@@ -17,7 +20,7 @@ QByteArray RecordFile::read(qint64 recordNo) {
 }
 
 bool RecordFile::write(qint64 recordNo, const QByteArray& bytes) {
-    if (!file_.isOpen() || recordNo < 1) {
+    if (!file_.isOpen() || !file_.isWritable() || recordNo < 1) {
         return false;
     }
     QByteArray record = bytes.left(length_);

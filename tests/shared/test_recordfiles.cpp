@@ -169,3 +169,15 @@ TEST_F(RecordFiles, AppendRefusesToPassTheCountLimit) {
     EXPECT_EQ(readFile("full.lot").size(), 28) << "nothing written past the limit";
     EXPECT_FALSE(recordLimitMessage().isEmpty());
 }
+
+TEST_F(RecordFiles, ReadOnlyFileIsReadButNotWritten) {
+    writeFile("ro.lot", entry(1, {1, 2, 3}));
+    QFile::setPermissions(file("ro.lot"), QFileDevice::ReadOwner);
+    if (QFile(file("ro.lot")).open(QIODevice::ReadWrite)) {
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+    }
+    DrawFile f(file("ro.lot"));
+    EXPECT_EQ(f.count(), 1);
+    EXPECT_EQ(f.read(1).balls[2], 3);
+    EXPECT_FALSE(f.setCount(0));
+}
