@@ -19,7 +19,9 @@ using platform::twipsToPixels;
 
 namespace {
 
-QString resultsPath() { return dataFile(m1().datapath, resultsFileName(m1().gamename)); }
+QString resultsPath() {
+    return dataFile(m1().datapath, resultsFileName(m1().gamename));
+}
 
 void hideBalls(Form1& form) {
     for (QLabel* ball : form.Image2) {
@@ -38,7 +40,8 @@ int lookUp(const Form1& form, ResultsHistory* history = nullptr) {
     if (!read) {
         return 0;
     }
-    const int r = read->find(form.DTPicker1->Day(), form.DTPicker1->Month(), form.DTPicker1->Year());
+    const int r =
+        read->find(form.DTPicker1->Day(), form.DTPicker1->Month(), form.DTPicker1->Year());
     if (history != nullptr) {
         *history = std::move(*read);
     }
@@ -143,8 +146,9 @@ void Form1::Command1_Click() {
     const int w = platform::weekday(DTPicker1->Value());
     if (m1().drawdays[w] != w) {
         const platform::MsgAnswer answer = platform::msgBox(
-            QStringLiteral("You are entering a draw that has not been defined as a draw day. Do you "
-                           "want to continue"),
+            QStringLiteral(
+                "You are entering a draw that has not been defined as a draw day. Do you "
+                "want to continue"),
             platform::MsgButtons::YesNo);
         if (answer != platform::MsgAnswer::Yes) {
             return;
@@ -176,7 +180,8 @@ void Form1::Command2_Click() {
         const bool done = history.isEmptied() ? QFile::remove(path)
                                               : writeWholeFile(path, history.bytes(), &error);
         if (!done) {
-            platform::msgBox(QStringLiteral("The draw could not be deleted. %1").arg(error).trimmed());
+            platform::msgBox(
+                QStringLiteral("The draw could not be deleted. %1").arg(error).trimmed());
             return;
         }
     }

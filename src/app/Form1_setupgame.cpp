@@ -45,8 +45,9 @@ QString standardExtraBallName(const QString& id) {
 void Form1::setupgame() {
     Module1& m = m1();
     const GameRecord slot = readGameRecord(dataFile(m.datapath, trimBlanks(m.gamefile)));
-    const auto gameMenus = {mnuWheels->menuAction(), mnuStand->menuAction(), mnuTicketPrinting,
-                            mnuFilter, mnuImport, mnuOpt->menuAction()};
+    const auto gameMenus = {
+        mnuWheels->menuAction(), mnuStand->menuAction(), mnuTicketPrinting, mnuFilter, mnuImport,
+        mnuOpt->menuAction()};
     if (slot.ballsdrawn <= 0) {
         if (m.gamenumber >= 1 && m.gamenumber <= 5) {
             options()[m.gamenumber - 1]->setEnabled(false);

@@ -100,17 +100,33 @@ void selectSlot(Form1& form, int n) {
 }
 }  // namespace
 
-void Form1::Option1_Click() { selectSlot(*this, 1); }
-void Form1::Option2_Click() { selectSlot(*this, 2); }
-void Form1::Option3_Click() { selectSlot(*this, 3); }
-void Form1::Option4_Click() { selectSlot(*this, 4); }
-void Form1::Option5_Click() { selectSlot(*this, 5); }
+void Form1::Option1_Click() {
+    selectSlot(*this, 1);
+}
+void Form1::Option2_Click() {
+    selectSlot(*this, 2);
+}
+void Form1::Option3_Click() {
+    selectSlot(*this, 3);
+}
+void Form1::Option4_Click() {
+    selectSlot(*this, 4);
+}
+void Form1::Option5_Click() {
+    selectSlot(*this, 5);
+}
 
 void Form1::Form_Unload() {
     deleteemptyselection();
     platform::endProgram();
 }
 
-void Form1::mnuExit_Click() { Form_Unload(); }
-void Form1::mnuExitMenu_Click() { Form_Unload(); }
-void Form1::closeBox() { Form_Unload(); }
+void Form1::mnuExit_Click() {
+    Form_Unload();
+}
+void Form1::mnuExitMenu_Click() {
+    Form_Unload();
+}
+void Form1::closeBox() {
+    Form_Unload();
+}

@@ -56,7 +56,8 @@ QString firstFailure(const Typed& n) {
     if (extra && m.bonusfrommain == 1) {
         for (int k = 1; k <= m.ballsdrawn; ++k) {
             if (n[k] == n[8]) {
-                return QStringLiteral("Your extra ball has already been drawn as a main ball number!");
+                return QStringLiteral(
+                    "Your extra ball has already been drawn as a main ball number!");
             }
         }
     }
@@ -70,11 +71,13 @@ Form2::Form2(QWidget* parent) : platform::Form(kName, parent) {
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setGeometry(twipsToPixels(120), twipsToPixels(105), twipsToPixels(4170), twipsToPixels(255));
+    Label1->setGeometry(twipsToPixels(120), twipsToPixels(105), twipsToPixels(4170),
+                        twipsToPixels(255));
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAlignment(Qt::AlignCenter);
-    Label2->setGeometry(twipsToPixels(3840), twipsToPixels(360), twipsToPixels(495), twipsToPixels(240));
+    Label2->setGeometry(twipsToPixels(3840), twipsToPixels(360), twipsToPixels(495),
+                        twipsToPixels(240));
     Text1 = ballBox(this, 1);
     Text2 = ballBox(this, 2);
     Text3 = ballBox(this, 3);
@@ -85,10 +88,12 @@ Form2::Form2(QWidget* parent) : platform::Form(kName, parent) {
     Command1 = new QPushButton(QStringLiteral("Add"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
-    Command1->setGeometry(twipsToPixels(1200), twipsToPixels(1140), twipsToPixels(810), twipsToPixels(375));
+    Command1->setGeometry(twipsToPixels(1200), twipsToPixels(1140), twipsToPixels(810),
+                          twipsToPixels(375));
     Command2 = new QPushButton(QStringLiteral("Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twipsToPixels(2400), twipsToPixels(1140), twipsToPixels(810), twipsToPixels(375));
+    Command2->setGeometry(twipsToPixels(2400), twipsToPixels(1140), twipsToPixels(810),
+                          twipsToPixels(375));
     setFixedSize(twipsToPixels(4410), twipsToPixels(1680));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
@@ -165,10 +170,14 @@ void Form2::Command1_Click() {
     backToMain();
 }
 
-void Form2::Command2_Click() { backToMain(); }
+void Form2::Command2_Click() {
+    backToMain();
+}
 
 // The close box abandons the entry like Cancel, so the main window never stays disabled.
-void Form2::closeBox() { Command2_Click(); }
+void Form2::closeBox() {
+    Command2_Click();
+}
 
 void Form2::backToMain() {
     if (Form1* main = platform::Windows::live<Form1>(Form1::kName)) {

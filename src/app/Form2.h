@@ -33,7 +33,9 @@ public:
     QLineEdit* Text5;
     QLineEdit* Text6;
     QLineEdit* Text7;
-    std::array<QLineEdit*, 7> texts() const { return {Text1, Text2, Text3, Text4, Text5, Text6, Text7}; }
+    std::array<QLineEdit*, 7> texts() const {
+        return {Text1, Text2, Text3, Text4, Text5, Text6, Text7};
+    }
     QPushButton* Command1;  // "Add"
     QPushButton* Command2;  // "Cancel"
 

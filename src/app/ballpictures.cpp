@@ -72,42 +72,44 @@ QPainterPath suitPath(int suit, const QRectF& r) {
     const double w = r.width();
     const double h = r.height();
     switch (suit) {
-    case 0:
-        path.moveTo(cx, r.top());
-        path.cubicTo(cx + w * 0.15, r.top() + h * 0.25, r.right(), r.top() + h * 0.4, r.right() - w * 0.05,
-                     r.top() + h * 0.65);
-        path.cubicTo(r.right() - w * 0.15, r.top() + h * 0.85, cx + w * 0.1, r.top() + h * 0.8, cx,
-                     r.top() + h * 0.65);
-        path.cubicTo(cx - w * 0.1, r.top() + h * 0.8, r.left() + w * 0.15, r.top() + h * 0.85,
-                     r.left() + w * 0.05, r.top() + h * 0.65);
-        path.cubicTo(r.left(), r.top() + h * 0.4, cx - w * 0.15, r.top() + h * 0.25, cx, r.top());
-        path.addRect(cx - w * 0.06, r.top() + h * 0.6, w * 0.12, h * 0.4);
-        break;
-    case 1:
-        path.moveTo(cx, r.bottom());
-        path.cubicTo(r.left() + w * 0.1, r.top() + h * 0.6, r.left() - w * 0.05, r.top() + h * 0.15, cx - w * 0.25,
-                     r.top() + h * 0.05);
-        path.cubicTo(cx - w * 0.1, r.top(), cx, r.top() + h * 0.15, cx, r.top() + h * 0.25);
-        path.cubicTo(cx, r.top() + h * 0.15, cx + w * 0.1, r.top(), cx + w * 0.25, r.top() + h * 0.05);
-        path.cubicTo(r.right() + w * 0.05, r.top() + h * 0.15, r.right() - w * 0.1, r.top() + h * 0.6, cx,
-                     r.bottom());
-        break;
-    case 2:
-        path.moveTo(cx, r.top());
-        path.lineTo(r.right() - w * 0.1, r.center().y());
-        path.lineTo(cx, r.bottom());
-        path.lineTo(r.left() + w * 0.1, r.center().y());
-        path.closeSubpath();
-        break;
-    default: {
-        const double d = w * 0.42;
-        path.addEllipse(QRectF(cx - d / 2.0, r.top(), d, d));
-        path.addEllipse(QRectF(r.left(), r.top() + h * 0.32, d, d));
-        path.addEllipse(QRectF(r.right() - d, r.top() + h * 0.32, d, d));
-        path.addRect(cx - w * 0.07, r.top() + h * 0.45, w * 0.14, h * 0.55);
-        path.setFillRule(Qt::WindingFill);
-        break;
-    }
+        case 0:
+            path.moveTo(cx, r.top());
+            path.cubicTo(cx + w * 0.15, r.top() + h * 0.25, r.right(), r.top() + h * 0.4,
+                         r.right() - w * 0.05, r.top() + h * 0.65);
+            path.cubicTo(r.right() - w * 0.15, r.top() + h * 0.85, cx + w * 0.1, r.top() + h * 0.8,
+                         cx, r.top() + h * 0.65);
+            path.cubicTo(cx - w * 0.1, r.top() + h * 0.8, r.left() + w * 0.15, r.top() + h * 0.85,
+                         r.left() + w * 0.05, r.top() + h * 0.65);
+            path.cubicTo(r.left(), r.top() + h * 0.4, cx - w * 0.15, r.top() + h * 0.25, cx,
+                         r.top());
+            path.addRect(cx - w * 0.06, r.top() + h * 0.6, w * 0.12, h * 0.4);
+            break;
+        case 1:
+            path.moveTo(cx, r.bottom());
+            path.cubicTo(r.left() + w * 0.1, r.top() + h * 0.6, r.left() - w * 0.05,
+                         r.top() + h * 0.15, cx - w * 0.25, r.top() + h * 0.05);
+            path.cubicTo(cx - w * 0.1, r.top(), cx, r.top() + h * 0.15, cx, r.top() + h * 0.25);
+            path.cubicTo(cx, r.top() + h * 0.15, cx + w * 0.1, r.top(), cx + w * 0.25,
+                         r.top() + h * 0.05);
+            path.cubicTo(r.right() + w * 0.05, r.top() + h * 0.15, r.right() - w * 0.1,
+                         r.top() + h * 0.6, cx, r.bottom());
+            break;
+        case 2:
+            path.moveTo(cx, r.top());
+            path.lineTo(r.right() - w * 0.1, r.center().y());
+            path.lineTo(cx, r.bottom());
+            path.lineTo(r.left() + w * 0.1, r.center().y());
+            path.closeSubpath();
+            break;
+        default: {
+            const double d = w * 0.42;
+            path.addEllipse(QRectF(cx - d / 2.0, r.top(), d, d));
+            path.addEllipse(QRectF(r.left(), r.top() + h * 0.32, d, d));
+            path.addEllipse(QRectF(r.right() - d, r.top() + h * 0.32, d, d));
+            path.addRect(cx - w * 0.07, r.top() + h * 0.45, w * 0.14, h * 0.55);
+            path.setFillRule(Qt::WindingFill);
+            break;
+        }
     }
     return path;
 }
@@ -144,14 +146,14 @@ QPixmap ImageList::picture(int k) const {
 }
 
 const ImageList& ImageList1() {
-    static const ImageList list(balls({QColor(255, 255, 255), QColor(236, 236, 236),
-                                       QColor(150, 150, 158), QColor(20, 20, 20)}));
+    static const ImageList list(balls(
+        {QColor(255, 255, 255), QColor(236, 236, 236), QColor(150, 150, 158), QColor(20, 20, 20)}));
     return list;
 }
 
 const ImageList& ImageList2() {
-    static const ImageList list(balls({QColor(255, 140, 140), QColor(214, 24, 32),
-                                       QColor(110, 0, 8), QColor(Qt::white)}));
+    static const ImageList list(
+        balls({QColor(255, 140, 140), QColor(214, 24, 32), QColor(110, 0, 8), QColor(Qt::white)}));
     return list;
 }
 

@@ -25,7 +25,9 @@ DrawRecord ResultsHistory::record(int r) const {
                                                         : QByteArray());
 }
 
-qint16 ResultsHistory::count() const { return narrowCount(record(1).count); }
+qint16 ResultsHistory::count() const {
+    return narrowCount(record(1).count);
+}
 
 void ResultsHistory::put(int r, const DrawRecord& record) {
     const qsizetype offset = qsizetype(r - 1) * DrawRecord::kSize;

@@ -24,6 +24,8 @@ inline bool shows(const Form1& form, int i, const ImageList& set, int k) {
     return form.Image2[i]->pixmap().toImage() == set.picture(k).toImage();
 }
 
-inline bool showsNothing(const Form1& form, int i) { return form.Image2[i]->pixmap().isNull(); }
+inline bool showsNothing(const Form1& form, int i) {
+    return form.Image2[i]->pixmap().isNull();
+}
 
 }  // namespace balls

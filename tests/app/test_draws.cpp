@@ -13,7 +13,8 @@ using platform::MsgAnswer;
 namespace {
 // Three Lotto draws around the picked date of 5 March 2012.
 QByteArray threeDraws() {
-    return draw(3, 1, 1, 3, 2012, {1, 2, 3, 4, 5, 6}, 0) + draw(0, 2, 5, 3, 2012, {7, 8, 9, 10, 11, 12}, 0) +
+    return draw(3, 1, 1, 3, 2012, {1, 2, 3, 4, 5, 6}, 0) +
+           draw(0, 2, 5, 3, 2012, {7, 8, 9, 10, 11, 12}, 0) +
            draw(0, 3, 8, 3, 2012, {13, 14, 15, 16, 17, 18}, 0);
 }
 }  // namespace
@@ -51,7 +52,8 @@ TEST_F(Draws, MissingHistoryShowsNothingAndIsCreatedEmpty) {
 }
 
 TEST_F(Draws, TwoRecordsOfOneDateShowTheFirst) {
-    const QByteArray twice = draw(2, 1, 5, 3, 2012, {1, 2, 3, 4, 5, 6}, 0) + draw(0, 2, 5, 3, 2012, {7, 8, 9, 10, 11, 12}, 0);
+    const QByteArray twice = draw(2, 1, 5, 3, 2012, {1, 2, 3, 4, 5, 6}, 0) +
+                             draw(0, 2, 5, 3, 2012, {7, 8, 9, 10, 11, 12}, 0);
     Form1& form = startWith(game("Lotto", 6, 49), twice);
     EXPECT_EQ(m1().drawrecordno, 1);
     EXPECT_TRUE(balls::shows(form, 0, ImageList1(), 1));
@@ -59,7 +61,8 @@ TEST_F(Draws, TwoRecordsOfOneDateShowTheFirst) {
 
 TEST_F(Draws, FiveBallsAndAnExtraShowTheExtraInTheOtherColour) {
     m1().drawnumbers[6] = 44;
-    Form1& form = startWith(game("Lotto", 5, 69, 26), draw(1, 1, 5, 3, 2012, {5, 12, 23, 34, 45}, 7));
+    Form1& form =
+        startWith(game("Lotto", 5, 69, 26), draw(1, 1, 5, 3, 2012, {5, 12, 23, 34, 45}, 7));
     EXPECT_EQ(balls::shownBoxes(form), 0b0111111);
     const int main[] = {5, 12, 23, 34, 45};
     for (int i = 0; i < 5; ++i) {
@@ -102,7 +105,8 @@ TEST_F(Draws, CardGameShowsTheCardInElementFive) {
 
 TEST_F(Draws, NumbersWithoutAPictureShowAnEmptyBoxAndCountAsShown) {
     // A damaged history: a main ball above 65 and an extra ball in a 7-ball game.
-    Form1& form = startWith(game("Lotto", 7, 49), draw(1, 1, 5, 3, 2012, {70, 2, 3, 4, 5, 6, 7}, 9));
+    Form1& form =
+        startWith(game("Lotto", 7, 49), draw(1, 1, 5, 3, 2012, {70, 2, 3, 4, 5, 6, 7}, 9));
     EXPECT_EQ(balls::shownBoxes(form), 0b1111111);
     EXPECT_TRUE(balls::showsNothing(form, 0));
     EXPECT_EQ(m1().drawnumbers[1], 70);
@@ -188,7 +192,8 @@ TEST_F(DeleteDraw, FirstOfSeveralMovesTheLaterDrawsDown) {
 TEST_F(DeleteDraw, DrawNoLongerInTheFileDeletesNothingElse) {
     Form1& form = startWith(game("Lotto", 6, 49), threeDraws());
     // The history was replaced behind the window's back.
-    const QByteArray other = draw(2, 1, 1, 3, 2012, {1, 2, 3, 4, 5, 6}, 0) + draw(0, 2, 8, 3, 2012, {13, 14, 15, 16, 17, 18}, 0);
+    const QByteArray other = draw(2, 1, 1, 3, 2012, {1, 2, 3, 4, 5, 6}, 0) +
+                             draw(0, 2, 8, 3, 2012, {13, 14, 15, 16, 17, 18}, 0);
     writeFile("Lotto.rtl", other);
     messages().expect("Do you really want to delete this draw?", MsgAnswer::Yes);
     form.Command2_Click();

@@ -35,14 +35,12 @@ TEST_P(SetupGameStrip, BallStripAndExtraLabelFollowTheBallCount) {
     EXPECT_EQ(m1().ballsdrawn, c.balls);
 }
 
-INSTANTIATE_TEST_SUITE_P(Games, SetupGameStrip,
-                         ::testing::Values(StripCase{3, 20, 3015, 3900, false},
-                                           StripCase{4, 0, 3015, 0, true},
-                                           StripCase{4, 20, 3735, 4610, true},
-                                           StripCase{5, 26, 4455, 5360, true},
-                                           StripCase{6, 0, 4455, 0, true},
-                                           StripCase{6, 10, 5175, 6080, true},
-                                           StripCase{7, 0, 5175, 0, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Games, SetupGameStrip,
+    ::testing::Values(StripCase{3, 20, 3015, 3900, false}, StripCase{4, 0, 3015, 0, true},
+                      StripCase{4, 20, 3735, 4610, true}, StripCase{5, 26, 4455, 5360, true},
+                      StripCase{6, 0, 4455, 0, true}, StripCase{6, 10, 5175, 6080, true},
+                      StripCase{7, 0, 5175, 0, true}));
 
 TEST_F(SetupGame, CopiesTheSlotIntoTheModuleAndNamesTheFrames) {
     GameRecord g = game(" Lotto ", 5, 69, 26, "PB");
@@ -92,7 +90,8 @@ class SetupGameExtraName : public SetupGame, public ::testing::WithParamInterfac
 TEST_P(SetupGameExtraName, ComesFromTheStoredNameOrTheId) {
     const NameCase c = GetParam();
     QByteArray bytes = game("Lotto", 5, 49, 20, QString::fromLatin1(c.id)).toBytes();
-    bytes.replace(78, 10, c.storedName == nullptr ? QByteArray(10, '\0') : fixture::text(c.storedName, 10));
+    bytes.replace(78, 10,
+                  c.storedName == nullptr ? QByteArray(10, '\0') : fixture::text(c.storedName, 10));
     writeFile("game1.dat", bytes);
     start();
     EXPECT_EQ(m1().extraballid, QString::fromLatin1(c.expectedId));
@@ -101,10 +100,12 @@ TEST_P(SetupGameExtraName, ComesFromTheStoredNameOrTheId) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, SetupGameExtraName,
-    ::testing::Values(NameCase{"EB", "", "EB", "Extra Ball"}, NameCase{"BB", nullptr, "BB", "Bonus Ball"},
+    ::testing::Values(NameCase{"EB", "", "EB", "Extra Ball"},
+                      NameCase{"BB", nullptr, "BB", "Bonus Ball"},
                       NameCase{"PB", "", "PB", "Powerball"}, NameCase{"MB", "", "MB", "Mega Ball"},
                       // An id of the player's own with no name falls back to the bonus ball.
-                      NameCase{"XY", "", "BB", "Bonus Ball"}, NameCase{"XY", nullptr, "BB", "Bonus Ball"},
+                      NameCase{"XY", "", "BB", "Bonus Ball"},
+                      NameCase{"XY", nullptr, "BB", "Bonus Ball"},
                       // A stored name is kept whole, trailing blanks included, whatever the id.
                       NameCase{"XY", "Star", "XY", "Star      "},
                       NameCase{"PB", "Lucky Ball", "PB", "Lucky Ball"},
@@ -117,8 +118,9 @@ TEST_F(SetupGame, UndefinedSlotOneDisablesTheGameControlsAndADefinedGameRestores
     EXPECT_FALSE(form.Option1->isEnabledTo(&form));
     EXPECT_FALSE(form.Frame3->isEnabledTo(&form));
     EXPECT_FALSE(form.Frame5->isEnabledTo(&form));
-    for (QAction* a : {form.mnuWheels->menuAction(), form.mnuStand->menuAction(), form.mnuTicketPrinting,
-                       form.mnuFilter, form.mnuImport, form.mnuOpt->menuAction()}) {
+    for (QAction* a :
+         {form.mnuWheels->menuAction(), form.mnuStand->menuAction(), form.mnuTicketPrinting,
+          form.mnuFilter, form.mnuImport, form.mnuOpt->menuAction()}) {
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     }
     EXPECT_TRUE(m1().gamename.isEmpty());
@@ -127,8 +129,9 @@ TEST_F(SetupGame, UndefinedSlotOneDisablesTheGameControlsAndADefinedGameRestores
     EXPECT_EQ(m1().gamename, QStringLiteral("Lotto"));
     EXPECT_TRUE(form.Frame3->isEnabledTo(&form));
     EXPECT_TRUE(form.Frame5->isEnabledTo(&form));
-    for (QAction* a : {form.mnuWheels->menuAction(), form.mnuStand->menuAction(), form.mnuTicketPrinting,
-                       form.mnuFilter, form.mnuImport, form.mnuOpt->menuAction()}) {
+    for (QAction* a :
+         {form.mnuWheels->menuAction(), form.mnuStand->menuAction(), form.mnuTicketPrinting,
+          form.mnuFilter, form.mnuImport, form.mnuOpt->menuAction()}) {
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
     }
     EXPECT_FALSE(form.Option1->isEnabledTo(&form));

@@ -24,7 +24,8 @@ DrawRecord newDraw(int day, int month, int year, std::array<qint16, 7> balls, qi
 
 // Three draws: 1 Feb, 1 Mar (stray count 5 in its count field) and 1 Apr 2012.
 QByteArray threeDraws() {
-    return draw(3, 1, 1, 2, 2012, {1, 2, 3, 4, 5}, 6) + draw(5, 2, 1, 3, 2012, {7, 8, 9, 10, 11}, 12) +
+    return draw(3, 1, 1, 2, 2012, {1, 2, 3, 4, 5}, 6) +
+           draw(5, 2, 1, 3, 2012, {7, 8, 9, 10, 11}, 12) +
            draw(0, 3, 1, 4, 2012, {13, 14, 15, 16, 17}, 18);
 }
 
@@ -39,7 +40,8 @@ TEST(ResultsHistoryInsert, FirstDrawOfAnEmptyFileIsRecordOneWithCountAndOrdinalO
 TEST(ResultsHistoryInsert, StaleRecordsBehindACountOfZeroAreOverwritten) {
     ResultsHistory h(draw(0, 1, 1, 1, 2000, {9, 9, 9}, 0) + draw(0, 2, 2, 1, 2000, {8, 8, 8}, 0));
     h.insert(newDraw(5, 3, 2012, {1, 2, 3}, 0));
-    EXPECT_EQ(h.bytes(), draw(1, 1, 5, 3, 2012, {1, 2, 3}, 0) + draw(0, 2, 2, 1, 2000, {8, 8, 8}, 0));
+    EXPECT_EQ(h.bytes(),
+              draw(1, 1, 5, 3, 2012, {1, 2, 3}, 0) + draw(0, 2, 2, 1, 2000, {8, 8, 8}, 0));
 }
 
 TEST(ResultsHistoryInsert, DrawBeforeEveryStoredDrawBecomesRecordOne) {
@@ -78,8 +80,9 @@ TEST(ResultsHistoryInsert, OrderIsByYearThenMonthThenDay) {
 }
 
 TEST(ResultsHistoryFind, FirstRecordOfTheDateAmongTheCountedOnes) {
-    const QByteArray twice = draw(3, 1, 1, 2, 2012, {1, 2, 3}, 0) + draw(0, 2, 5, 3, 2012, {4, 5, 6}, 0) +
-                             draw(0, 3, 5, 3, 2012, {7, 8, 9}, 0) + draw(0, 4, 9, 9, 2012, {1, 1, 1}, 0);
+    const QByteArray twice =
+        draw(3, 1, 1, 2, 2012, {1, 2, 3}, 0) + draw(0, 2, 5, 3, 2012, {4, 5, 6}, 0) +
+        draw(0, 3, 5, 3, 2012, {7, 8, 9}, 0) + draw(0, 4, 9, 9, 2012, {1, 1, 1}, 0);
     const ResultsHistory h(twice);
     EXPECT_EQ(h.find(5, 3, 2012), 2);
     EXPECT_EQ(h.find(9, 9, 2012), 0);  // behind the count
