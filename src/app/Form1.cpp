@@ -174,8 +174,9 @@ void Form1::buildControls() {
         Image2[i]->hide();
     }
     Label3 = named(new QLabel(ballArea), "Label3");
-    Label3->setGeometry(twipsToPixels(6080), twipsToPixels(645), twipsToPixels(600),
+    Label3->setGeometry(twipsToPixels(6080), twipsToPixels(645), twipsToPixels(540),
                         twipsToPixels(240));
+    Label3->setAlignment(Qt::AlignCenter);
     Label3->hide();
     draw->addWidget(DTPicker1, 0, 0);
     draw->addWidget(Command1, 0, 1);

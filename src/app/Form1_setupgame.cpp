@@ -1,4 +1,128 @@
 // Loading the selected game slot into the module state and laying the window out for it.
 #include "app/Form1.h"
+#include "app/module1routines.h"
+#include "platform/twips.h"
+#include "shared/ansitext.h"
+#include "shared/gamefiles.h"
+#include "shared/gamerecord.h"
+#include "shared/module1.h"
 
-void Form1::setupgame() {}
+using platform::twipsToPixels;
+
+namespace {
+
+// The ball strip's width and the extra-ball label's left edge by the balls in a draw, in twips.
+struct StripLayout {
+    int balls;
+    int pictureWidth;
+    int labelLeft;
+};
+constexpr StripLayout kStripLayouts[] = {
+    {4, 3015, 3900},
+    {5, 3735, 4610},
+    {6, 4455, 5360},
+    {7, 5175, 6080},
+};
+
+QString standardExtraBallName(const QString& id) {
+    if (id == u"EB") {
+        return QStringLiteral("Extra Ball");
+    }
+    if (id == u"BB") {
+        return QStringLiteral("Bonus Ball");
+    }
+    if (id == u"PB") {
+        return QStringLiteral("Powerball");
+    }
+    if (id == u"MB") {
+        return QStringLiteral("Mega Ball");
+    }
+    return {};
+}
+
+}  // namespace
+
+void Form1::setupgame() {
+    Module1& m = m1();
+    const GameRecord slot = readGameRecord(dataFile(m.datapath, trimBlanks(m.gamefile)));
+    const auto gameMenus = {
+        mnuWheels->menuAction(), mnuStand->menuAction(), mnuTicketPrinting, mnuFilter, mnuImport,
+        mnuOpt->menuAction()};
+    if (slot.ballsdrawn <= 0) {
+        if (m.gamenumber >= 1 && m.gamenumber <= 5) {
+            options()[m.gamenumber - 1]->setEnabled(false);
+        }
+        Frame5->setEnabled(false);
+        Frame3->setEnabled(false);
+        for (QAction* menu : gameMenus) {
+            menu->setEnabled(false);
+        }
+        return;
+    }
+    // An undefined slot loaded earlier disabled these for every game; a defined one brings them
+    // back (playslip printing only when there is a printer).
+    if (m.gamenumber >= 1 && m.gamenumber <= 5) {
+        options()[m.gamenumber - 1]->setEnabled(true);
+    }
+    Frame5->setEnabled(true);
+    Frame3->setEnabled(true);
+    for (QAction* menu : gameMenus) {
+        menu->setEnabled(menu != mnuTicketPrinting || m.printeravailable);
+    }
+
+    m.extraballname.clear();
+    m.gamename = trimBlanks(slot.name);
+    Frame5->setTitle(QStringLiteral("My Entries for ") + m.gamename);
+    Frame3->setTitle(QStringLiteral("Draw Date for ") + m.gamename);
+    Frame6->setTitle(QStringLiteral("Winning Lines for ") + m.gamename);
+    m.ballsdrawn = slot.ballsdrawn;
+    m.bonusdrawn = slot.bonusdrawn;
+    m.mainpool = slot.mainpool;
+    m.bonusfrommain = slot.bonusfrommain;
+    m.bonuspool = slot.bonuspool;
+    m.mainperentry = slot.mainperentry;
+    m.bonusperentry = slot.bonusperentry;
+    std::copy(slot.prizelevels.begin() + 1, slot.prizelevels.end(), m.prizelevels.begin() + 1);
+    std::copy(slot.drawdays.begin() + 1, slot.drawdays.end(), m.drawdays.begin() + 1);
+    m.ballcolour = slot.ballcolour;
+    m.extraballid = slot.extraballid;
+    const QChar first = slot.extraballname.isEmpty() ? QChar(u'\0') : slot.extraballname.front();
+    if (first != u'\0' && first != u' ') {
+        m.extraballname = slot.extraballname;
+    } else {
+        m.extraballname = standardExtraBallName(m.extraballid);
+    }
+    if (m.extraballname.isEmpty()) {
+        m.extraballname = QStringLiteral("Bonus Ball");
+        m.extraballid = QStringLiteral("BB");
+    }
+
+    deleteemptyselection();
+    cleardisplay(*this);
+    Command3->hide();
+    DTPicker2->show();
+
+    const int n = m.ballsdrawn + m.bonusdrawn;
+    for (const StripLayout& s : kStripLayouts) {
+        if (s.balls == n) {
+            Picture1->resize(twipsToPixels(s.pictureWidth), Picture1->height());
+            Label3->move(twipsToPixels(s.labelLeft), Label3->y());
+        }
+    }
+    if (m.bonusdrawn == 1) {
+        Label3->setText(m.extraballid);
+        Label3->show();
+    } else {
+        Label3->hide();
+    }
+
+    DTPicker2_Change();
+    DTPicker1_Change();
+    if (!Text2->text().isEmpty() && Text2->text() != u"0" && !Image2[0]->isHidden()) {
+        Command14_Click();
+    }
+    if (m.ballsdrawn >= 4 && m.ballsdrawn <= 7) {
+        setwheelmenus(*this, m.ballsdrawn);
+    }
+    mnuWheels->menuAction()->setEnabled(m.ballsdrawn != 3);
+}

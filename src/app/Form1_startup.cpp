@@ -31,7 +31,6 @@ QString pickerFormat(const QString& dateorder) {
 void Form1::Form_Load() {
     DTPicker1->setShortDateFormat();
     getdateorder(*DTPicker1);
-    DTPicker1->setCustomFormat(QStringLiteral("dd MMMM yyy"));
     if (m1().dateorder.isEmpty()) {
         platform::msgBox(QStringLiteral(
             "Computer date format must be one of: YearMonthDay, DayMonthYear or MonthDayYear"));

@@ -1,12 +1,14 @@
 #include "app/appwindows.h"
 
 #include "app/Form1.h"
+#include "app/Form2.h"
 #include "app/editEntry.h"
 #include "app/placeholderform.h"
 #include "platform/windows.h"
 
 void registerAppWindows() {
     platform::Windows::registerWindow<Form1>(Form1::kName);
+    platform::Windows::registerWindow<Form2>(Form2::kName);
     platform::Windows::registerWindow<editEntry>(editEntry::kName);
     registerPlaceholderWindows();
 }

@@ -8,6 +8,7 @@
 #include "platform/events.h"
 #include "platform/systemlocale.h"
 #include "shared/module1.h"
+#include "support/bytes.h"
 
 class Form1Startup : public MainWindowTest {};
 
@@ -77,6 +78,52 @@ TEST_F(Form1Startup, ExitDeletesAnEmptyEntryFileAndEndsTheProgram) {
     writeFile("Lotto05Mar2012.lot", {});
     m1().selectionfile = file("Lotto05Mar2012.lot");
     form.mnuExit_Click();
+    EXPECT_FALSE(exists("Lotto05Mar2012.lot"));
+    EXPECT_TRUE(platform::programEnded());
+}
+
+struct OrderCase {
+    const char* shortFormat;
+    const char* dateorder;
+    const char* pickerFormat;
+};
+
+class Form1StartupOrder : public Form1Startup, public ::testing::WithParamInterface<OrderCase> {};
+
+TEST_P(Form1StartupOrder, PickerFormatsFollowTheSystemDateOrder) {
+    const OrderCase c = GetParam();
+    platform::setShortDateFormat(QString::fromLatin1(c.shortFormat));
+    writeGame(1, game("Lotto", 6, 49));
+    Form1& form = start();
+    EXPECT_EQ(m1().dateorder, QString::fromLatin1(c.dateorder));
+    EXPECT_EQ(form.DTPicker1->customFormat(), QString::fromLatin1(c.pickerFormat));
+    EXPECT_EQ(form.DTPicker2->customFormat(), QString::fromLatin1(c.pickerFormat));
+    EXPECT_EQ(form.DTPicker1->Value(), QDate(2012, 3, 5));
+    EXPECT_EQ(m1().gamename, QStringLiteral("Lotto"));
+    EXPECT_TRUE(form.Option1->isChecked());
+    EXPECT_TRUE(form.Command3->isHidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, Form1StartupOrder,
+                         ::testing::Values(OrderCase{"dd/MM/yyyy", "DDMMYY", "dd MMMM yyy"},
+                                           OrderCase{"MM/dd/yyyy", "MMDDYY", "MMMM dd yyy"},
+                                           OrderCase{"yyyy-MM-dd", "YYMMDD", "yyy MMMM dd"}));
+
+TEST_F(Form1Startup, RefusedStartLeavesThePickersWithoutACustomFormat) {
+    platform::setShortDateFormat(QStringLiteral("yy/MM/dd"));
+    messages().expect(
+        "Computer date format must be one of: YearMonthDay, DayMonthYear or MonthDayYear");
+    Form1& form = start();
+    EXPECT_TRUE(form.DTPicker1->customFormat().isEmpty());
+    EXPECT_TRUE(form.DTPicker2->customFormat().isEmpty());
+    EXPECT_TRUE(m1().gamename.isEmpty());
+}
+
+TEST_F(Form1Startup, ClosingTheMainWindowDeletesAnEmptyEntryFileAndEnds) {
+    Form1& form = start();
+    writeFile("Lotto05Mar2012.lot", fixture::entry(0, {1, 2, 3, 4, 5, 6}));
+    m1().selectionfile = file("Lotto05Mar2012.lot");
+    form.close();
     EXPECT_FALSE(exists("Lotto05Mar2012.lot"));
     EXPECT_TRUE(platform::programEnded());
 }
