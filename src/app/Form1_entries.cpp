@@ -83,8 +83,8 @@ void Form1::listselection() {
 }
 
 void Form1::DTPicker2_Change() {
-    // Without a known date order no dated file name can be built; start-up then disables the frame.
-    if (!Frame5->isEnabledTo(this) || m1().dateorder.isEmpty()) {
+    // Without a game or a known date order there is no dated file name to build.
+    if (m1().gamename.isEmpty() || m1().dateorder.isEmpty()) {
         return;
     }
     deleteemptyselection();

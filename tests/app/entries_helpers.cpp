@@ -14,6 +14,7 @@ QByteArray record(long count, const EntryRow& row) {
 }  // namespace
 
 Form1& EntriesTest::startGame(int balls, int pool, int bonus, const QString& name) {
+    writeGame(1, game(name, balls, pool, bonus));
     Form1& form = start();
     Module1& s = m1();
     s.gamename = name;

@@ -68,12 +68,11 @@ TEST_F(EntryFiles, TheDatedFileNameFollowsTheDateOrder) {
     }
 }
 
-TEST_F(EntryFiles, ADisabledEntriesFrameListsNothing) {
-    Form1& form = startGame(6, 49);
-    form.Frame5->setEnabled(false);
+TEST_F(EntryFiles, WithoutAGameNothingIsListedAndNoFileIsMade) {
+    Form1& form = start();  // every slot undefined
     form.DTPicker2_Change();
     EXPECT_TRUE(m1().selectionfile.isEmpty());
-    EXPECT_FALSE(exists("Lotto05Mar2012.lot"));
+    EXPECT_FALSE(exists("05Mar2012.lot"));
 }
 
 TEST_F(EntryFiles, OpenStandingEntryListsItAndOffersTheWayBack) {

@@ -174,7 +174,8 @@ TEST_F(SetupGame, LoadingAGameClearsTheWindowAndDeletesAnEmptyEntryFile) {
     form.DTPicker2->hide();
     form.Option2->click();
     EXPECT_FALSE(exists("Lotto05Mar2012.lot"));
-    EXPECT_TRUE(m1().selectionfile.isEmpty());
+    // Back in the dated view, on the new game's file of the entry date.
+    EXPECT_EQ(m1().selectionfile, file("Keno05Mar2012.lot"));
     EXPECT_EQ(m1().openwheeltype, 0);
     EXPECT_EQ(form.List1->count(), 0);
     EXPECT_EQ(form.List2->count(), 0);
