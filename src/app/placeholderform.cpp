@@ -12,7 +12,8 @@ PlaceholderForm::PlaceholderForm(const QString& name, const QString& caption, bo
     : platform::Form(name), flag_(flag) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("%1 is not available in this version.").arg(caption), this);
+    auto* label =
+        new QLabel(QStringLiteral("%1 is not available in this version.").arg(caption), this);
     label->setObjectName(QStringLiteral("Label1"));
     layout->addWidget(label);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
@@ -21,10 +22,18 @@ PlaceholderForm::PlaceholderForm(const QString& name, const QString& caption, bo
     connect(close, &QPushButton::clicked, this, &PlaceholderForm::Command1_Click);
 }
 
+QWidget* PlaceholderForm::opener() const {
+    // The printer choice hands back to the playslip configuration when that opened it.
+    if (objectName() == u"Form11" && !m1().printersfrommain) {
+        return platform::Windows::find(QStringLiteral("configure"));
+    }
+    return platform::Windows::live<Form1>(Form1::kName);
+}
+
 void PlaceholderForm::Command1_Click() {
-    if (Form1* main = platform::Windows::live<Form1>(Form1::kName)) {
-        main->setEnabled(true);
-        platform::Windows::bringToFront(main);
+    if (QWidget* back = opener()) {
+        back->setEnabled(true);
+        platform::Windows::bringToFront(back);
     }
     if (flag_ != nullptr) {
         *flag_ = true;
@@ -32,7 +41,9 @@ void PlaceholderForm::Command1_Click() {
     platform::Windows::unload(this);
 }
 
-void PlaceholderForm::closeBox() { Command1_Click(); }
+void PlaceholderForm::closeBox() {
+    Command1_Click();
+}
 
 void registerPlaceholderWindows() {
     struct Stand {
