@@ -220,7 +220,8 @@ void Form14::Form_Load() {
     showFrame(Frame1);
     definition_ = std::make_unique<GameDefinition>(m1().datapath, m1().gamefile);
     const GameRecord& r = definition_->loaded();
-    Text1->setText(trimBlanks(r.name));
+    // A never-written name holds zero bytes, which are no part of a name.
+    Text1->setText(trimBlanks(QString(r.name).remove(QChar(u'\0'))));
     Text2->setText(number(r.ballsdrawn));
     Text3->setText(number(r.bonusdrawn));
     Text4->setText(number(r.mainpool));
