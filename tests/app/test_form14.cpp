@@ -1,5 +1,7 @@
 // The game definition window: the checks of a definition, saving and amending a slot, the
 // winning levels, draw days and preferences in the record bytes, and its hand-back.
+#include <array>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -38,7 +40,7 @@ struct Typed {
 };
 
 // A slot record written out field by field.
-QByteArray slotBytes(const char* name, std::initializer_list<int> counts,
+QByteArray slotBytes(const char* name, const std::array<int, 7>& counts,
                      std::initializer_list<int> levels, std::initializer_list<int> days, int colour,
                      const char* id, const char* extraName) {
     QByteArray b = fixture::text(name, 12);
@@ -200,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct Accepted {
     const char* label;
     Typed typed;
-    std::initializer_list<int> counts;  // ballsdrawn .. bonusperentry as stored
+    std::array<int, 7> counts;  // ballsdrawn .. bonusperentry as stored
     const char* storedName;
 };
 
@@ -239,8 +241,8 @@ INSTANTIATE_TEST_SUITE_P(
                                {6, 0, 49, 2, 0, 6, 0},
                                "Lotto"},
                       Accepted{"leading_number_of_each_box",
-                               {.t2 = "6x", .t4 = "49.5", .t6 = "10.5", .t7 = "6"},
-                               {6, 1, 50, 0, 10, 6, 1},
+                               {.t2 = "6x", .t4 = "49", .t7 = " 6"},
+                               {6, 1, 49, 0, 10, 6, 1},
                                "Lotto"}),
     [](const auto& info) { return std::string(info.param.label); });
 
