@@ -106,6 +106,18 @@ TEST_F(Form3Test, AMissingHistoryListsNothingAndHasNoListToPrint) {
     EXPECT_FALSE(m1().historypicked);
 }
 
+TEST_F(Form3Test, ALineWithoutADateCannotBePicked) {
+    Form1& main = startWithLotto();
+    writeFile("Lotto.rtl", fixture::draw(1, 0, 0, 0, 0, {}, 0));  // a record never written
+    Form3& w = history();
+    ASSERT_EQ(w.List1->count(), 1);
+    EXPECT_EQ(w.List1->item(0)->text(), QStringLiteral("00000 00 00 0000: 00 00 00"));
+    w.List1->setCurrentRow(0);
+    w.List1_DblClick();
+    EXPECT_FALSE(m1().historypicked);
+    EXPECT_EQ(main.DTPicker1->Value(), QDate(2012, 3, 5));
+}
+
 TEST_F(Form3Test, PicturePickAndCloseHandTheDateBackAndEnableTheMainWindow) {
     Form1& main = startWithLotto();
     writeHistory();
