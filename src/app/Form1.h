@@ -179,6 +179,11 @@ private:
     bool listwheel(const QString& path);
 
     // Window launchers.
+    // Disables the main window, then shows the named window (loading it first).
+    void openDisabled(const QString& name);
+    void openGameDefinition(int slot);
+    // Reopens the entry file that was shown before a tool window changed it.
+    void reopenSelection();
 };
 
 // The main window of the running program (loaded on first use).

@@ -22,10 +22,18 @@ PlaceholderForm::PlaceholderForm(const QString& name, const QString& caption, bo
     connect(close, &QPushButton::clicked, this, &PlaceholderForm::Command1_Click);
 }
 
+QWidget* PlaceholderForm::opener() const {
+    // The printer choice hands back to the playslip configuration when that opened it.
+    if (objectName() == u"Form11" && !m1().printersfrommain) {
+        return platform::Windows::find(QStringLiteral("configure"));
+    }
+    return platform::Windows::live<Form1>(Form1::kName);
+}
+
 void PlaceholderForm::Command1_Click() {
-    if (Form1* main = platform::Windows::live<Form1>(Form1::kName)) {
-        main->setEnabled(true);
-        platform::Windows::bringToFront(main);
+    if (QWidget* back = opener()) {
+        back->setEnabled(true);
+        platform::Windows::bringToFront(back);
     }
     if (flag_ != nullptr) {
         *flag_ = true;

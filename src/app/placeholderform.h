@@ -13,6 +13,8 @@ public:
     void closeBox() override;
 
 private:
+    QWidget* opener() const;
+
     bool* flag_;
 };
 

@@ -1,0 +1,152 @@
+#include "app/Form3.h"
+
+#include "app/Form1.h"
+#include "app/historyline.h"
+#include "app/module1routines.h"
+#include "platform/cursor.h"
+#include "platform/messagebox.h"
+#include "platform/printer.h"
+#include "platform/twips.h"
+#include "platform/windows.h"
+#include "shared/drawrecord.h"
+#include "shared/gamefiles.h"
+#include "shared/module1.h"
+
+using platform::twipsToPixels;
+
+namespace {
+
+// Widths in twips by the game's balls; the design size fits six main balls and an extra ball.
+struct Layout {
+    int list;
+    int window;
+    int closeLeft;
+    int labelLeft;
+};
+constexpr Layout kDesign{5935, 6265, 2480, 1000};
+
+Layout layoutFor(int main, int extra) {
+    if (main == 6 && extra == 1) {
+        return kDesign;
+    }
+    if (main == 7 || (main == 5 && extra == 1)) {
+        return {5535, 5865, 2280, 960};
+    }
+    if ((main == 5 && extra == 0) || (main == 3 && extra == 1)) {
+        return {4850, 5175, 2000, 620};
+    }
+    if ((main == 6 && extra == 0) || (main == 4 && extra == 1)) {
+        return {5135, 5465, 2000, 620};
+    }
+    if (main == 4 && extra == 0) {
+        return {4450, 4795, 1900, 420};
+    }
+    return kDesign;
+}
+
+constexpr int kMargin = 120;
+constexpr int kLabelTop = 120;
+constexpr int kListTop = 600;
+constexpr int kListHeight = 4200;
+constexpr int kButtonTop = kListTop + kListHeight + 120;
+constexpr int kButtonWidth = 1215;
+constexpr int kButtonHeight = 375;
+constexpr int kWindowHeight = kButtonTop + kButtonHeight + 120;
+
+}  // namespace
+
+Form3::Form3(QWidget* parent) : platform::Form(kName, parent) {
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setFont(QFont(QStringLiteral("Courier New"), 10));
+    Label1 = new QLabel(
+        QStringLiteral("Double-click entry to select result into main program area"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Command2 = new QPushButton(QStringLiteral("Print List"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command1 = new QPushButton(QStringLiteral("Close"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    connect(List1, &QListWidget::itemDoubleClicked, this, &Form3::List1_DblClick);
+    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    sizeToGame();
+}
+
+void Form3::sizeToGame() {
+    const Layout l = layoutFor(m1().ballsdrawn, m1().bonusdrawn);
+    setFixedSize(twipsToPixels(l.window), twipsToPixels(kWindowHeight));
+    Label1->setGeometry(twipsToPixels(l.labelLeft), twipsToPixels(kLabelTop),
+                        twipsToPixels(l.window - l.labelLeft - kMargin), twipsToPixels(420));
+    List1->setGeometry(twipsToPixels(kMargin), twipsToPixels(kListTop), twipsToPixels(l.list),
+                       twipsToPixels(kListHeight));
+    Command1->setGeometry(twipsToPixels(l.closeLeft), twipsToPixels(kButtonTop),
+                          twipsToPixels(kButtonWidth), twipsToPixels(kButtonHeight));
+    Command2->setGeometry(twipsToPixels(kMargin), twipsToPixels(kButtonTop),
+                          twipsToPixels(kButtonWidth), twipsToPixels(kButtonHeight));
+}
+
+void Form3::Form_Load() {
+    m1().historypicked = false;
+    if (!m1().printeravailable) {
+        Command2->setEnabled(false);
+    }
+    sizeToGame();
+    DrawFile history(dataFile(m1().datapath, resultsFileName(m1().gamename)));
+    const int n = history.count();
+    for (int r = 1; r <= n; ++r) {
+        List1->addItem(
+            historyline(history.read(r), m1().dateorder, m1().extraballid, m1().gamename));
+    }
+}
+
+void Form3::List1_DblClick() {
+    const QListWidgetItem* line = List1->currentItem();
+    if (line == nullptr) {
+        return;
+    }
+    const QDate date = historyLineDate(line->text(), m1().dateorder);
+    Form1* main = platform::Windows::live<Form1>(Form1::kName);
+    if (!date.isValid() || main == nullptr) {
+        return;
+    }
+    main->DTPicker1->setValue(date);
+    m1().historypicked = true;
+}
+
+void Form3::Command2_Click() {
+    if (List1->count() == 0) {
+        platform::msgBox(QStringLiteral("There is no list to print!"));
+        return;
+    }
+    platform::Hourglass hourglass;
+    setprinterfont();
+    try {
+        platform::Printer& printer = platform::printers().current();
+        for (int i = 0; i < 3; ++i) {
+            printer.print(QString());
+        }
+        for (int i = 0; i < List1->count(); ++i) {
+            printer.print(QString(16, u' ') + List1->item(i)->text());
+        }
+    } catch (const platform::PrinterError&) {
+        // What was printed so far is still handed to the printer below.
+    }
+    try {
+        platform::printers().current().endDoc();
+    } catch (const platform::PrinterError&) {
+    }
+}
+
+void Form3::Command1_Click() {
+    if (Form1* main = platform::Windows::live<Form1>(Form1::kName)) {
+        main->setEnabled(true);
+        platform::Windows::bringToFront(main);
+    }
+    m1().historyopen = false;
+    platform::Windows::unload(this);
+}
+
+void Form3::closeBox() {
+    Command1_Click();
+}
