@@ -34,29 +34,6 @@ bool canOpen(const QString& path) {
     return file.exists() && file.open(QIODevice::ReadOnly);
 }
 
-// The records of a whole entry file in memory, numbered from 1 as on disk.
-class RecordBuffer {
-public:
-    explicit RecordBuffer(QByteArray bytes) : bytes_(std::move(bytes)) {}
-
-    DrawRecord read(int recordNo) const {
-        return DrawRecord::fromBytes(bytes_.mid(offset(recordNo), DrawRecord::kSize));
-    }
-    void write(int recordNo, const DrawRecord& record) {
-        const qsizetype end = offset(recordNo) + DrawRecord::kSize;
-        if (bytes_.size() < end) {
-            bytes_.append(QByteArray(end - bytes_.size(), '\0'));
-        }
-        bytes_.replace(offset(recordNo), DrawRecord::kSize, record.toBytes());
-    }
-    const QByteArray& bytes() const { return bytes_; }
-
-private:
-    static qsizetype offset(int recordNo) {
-        return static_cast<qsizetype>(recordNo - 1) * DrawRecord::kSize;
-    }
-    QByteArray bytes_;
-};
 
 }  // namespace
 
@@ -234,7 +211,7 @@ void Form1::Command5_Click() {
         msgBox(kWriteFailed);
         return;
     }
-    RecordBuffer records(file.readAll());
+    DrawImage records(file.readAll());
     file.close();
 
     // The deletions are worked out in memory and the file is replaced once, so an interrupted

@@ -180,9 +180,6 @@ void Form2::closeBox() {
 }
 
 void Form2::backToMain() {
-    if (Form1* main = platform::Windows::live<Form1>(Form1::kName)) {
-        main->setEnabled(true);
-        platform::Windows::bringToFront(main);
-    }
+    platform::Windows::handBack(Form1::kName);
     platform::Windows::unload(this);
 }

@@ -139,10 +139,7 @@ void Form3::Command2_Click() {
 }
 
 void Form3::Command1_Click() {
-    if (Form1* main = platform::Windows::live<Form1>(Form1::kName)) {
-        main->setEnabled(true);
-        platform::Windows::bringToFront(main);
-    }
+    platform::Windows::handBack(Form1::kName);
     m1().historyopen = false;
     platform::Windows::unload(this);
 }

@@ -222,9 +222,6 @@ void editEntry::closeBox() {
 }
 
 void editEntry::handBack() {
-    if (Form1* main = platform::Windows::live<Form1>(Form1::kName)) {
-        main->setEnabled(true);
-        platform::Windows::bringToFront(main);
-    }
+    platform::Windows::handBack(Form1::kName);
     platform::Windows::unload(this);
 }

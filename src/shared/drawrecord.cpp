@@ -75,3 +75,20 @@ DrawFile::Append DrawFile::append(const DrawRecord& record) {
 qint16 drawFileCount(const QString& path) {
     return DrawFile(path).count();
 }
+
+DrawRecord DrawImage::read(int recordNo) const {
+    if (recordNo < 1) {
+        return {};
+    }
+    const qsizetype offset = qsizetype(recordNo - 1) * DrawRecord::kSize;
+    return DrawRecord::fromBytes(offset < bytes_.size() ? bytes_.mid(offset, DrawRecord::kSize)
+                                                        : QByteArray());
+}
+
+void DrawImage::write(int recordNo, const DrawRecord& record) {
+    const qsizetype offset = qsizetype(recordNo - 1) * DrawRecord::kSize;
+    if (bytes_.size() < offset + DrawRecord::kSize) {
+        bytes_.append(QByteArray(offset + DrawRecord::kSize - bytes_.size(), '\0'));
+    }
+    bytes_.replace(offset, DrawRecord::kSize, record.toBytes());
+}

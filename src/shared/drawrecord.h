@@ -45,5 +45,23 @@ private:
     RecordFile file_;
 };
 
+// A whole file of DrawRecords in memory, changed record by record and then written back in one
+// go (writeWholeFile), so a failure never leaves records half moved.
+class DrawImage {
+public:
+    explicit DrawImage(QByteArray bytes = {}) : bytes_(std::move(bytes)) {}
+
+    // Record r (from 1); records past the end read as zeros.
+    DrawRecord read(int recordNo) const;
+    // Writes record r, growing the image with zeros when needed.
+    void write(int recordNo, const DrawRecord& record);
+    // The count of record 1 as readers walk it (0..32767).
+    qint16 count() const { return narrowCount(read(1).count); }
+    const QByteArray& bytes() const { return bytes_; }
+
+private:
+    QByteArray bytes_;
+};
+
 // Count of a drawrecord file on disk (0 for a missing file, which is left behind empty).
 qint16 drawFileCount(const QString& path);

@@ -16,26 +16,9 @@ std::optional<ResultsHistory> ResultsHistory::read(const QString& path, QString*
     return ResultsHistory(file.readAll());
 }
 
-DrawRecord ResultsHistory::record(int r) const {
-    if (r < 1) {
-        return {};
-    }
-    const qsizetype offset = qsizetype(r - 1) * DrawRecord::kSize;
-    return DrawRecord::fromBytes(offset < bytes_.size() ? bytes_.mid(offset, DrawRecord::kSize)
-                                                        : QByteArray());
-}
+DrawRecord ResultsHistory::record(int r) const { return image_.read(r); }
 
-qint16 ResultsHistory::count() const {
-    return narrowCount(record(1).count);
-}
-
-void ResultsHistory::put(int r, const DrawRecord& record) {
-    const qsizetype offset = qsizetype(r - 1) * DrawRecord::kSize;
-    if (bytes_.size() < offset + DrawRecord::kSize) {
-        bytes_.append(QByteArray(offset + DrawRecord::kSize - bytes_.size(), '\0'));
-    }
-    bytes_.replace(offset, DrawRecord::kSize, record.toBytes());
-}
+qint16 ResultsHistory::count() const { return image_.count(); }
 
 int ResultsHistory::find(int day, int month, int year) const {
     const int n = count();

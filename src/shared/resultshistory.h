@@ -11,13 +11,13 @@
 
 class ResultsHistory {
 public:
-    explicit ResultsHistory(QByteArray bytes = {}) : bytes_(std::move(bytes)) {}
+    explicit ResultsHistory(QByteArray bytes = {}) : image_(std::move(bytes)) {}
 
     // Reads the whole file; a missing file is created empty, as every opening of a history does.
     // Nullopt when the file can neither be opened nor created.
     static std::optional<ResultsHistory> read(const QString& path, QString* error = nullptr);
 
-    const QByteArray& bytes() const { return bytes_; }
+    const QByteArray& bytes() const { return image_.bytes(); }
     // Record r (from 1); records past the end read as zeros.
     DrawRecord record(int r) const;
     // The count of record 1 as readers walk it (0..32767).
@@ -38,8 +38,8 @@ public:
     bool isEmptied() const { return emptied_; }
 
 private:
-    void put(int r, const DrawRecord& record);
+    void put(int r, const DrawRecord& record) { image_.write(r, record); }
 
-    QByteArray bytes_;
+    DrawImage image_;
     bool emptied_ = false;
 };
