@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/pictureicons.h"
 #include "platform/twips.h"
 #include "platform/windows.h"
 
@@ -154,11 +155,15 @@ void Form1::buildControls() {
     DTPicker1 = named(new platform::DTPicker(Frame3), "DTPicker1");
     Command1 = named(new QPushButton(QStringLiteral("Add Draw"), Frame3), "Command1");
     Command2 = named(new QPushButton(QStringLiteral("Delete Draw"), Frame3), "Command2");
-    Image1 = named(new platform::ImageBox(QStringLiteral("History"), Frame3), "Image1");
-    Image3 = named(new platform::ImageBox(QStringLiteral("Stats"), Frame3), "Image3");
+    Image1 = named(new platform::ImageBox(Frame3), "Image1");
+    Image1->setPixmap(historyPicture());
+    Image1->setToolTip(QStringLiteral("History"));
+    Image3 = named(new platform::ImageBox(Frame3), "Image3");
+    Image3->setPixmap(statsPicture());
+    Image3->setToolTip(QStringLiteral("Stats"));
     for (platform::ImageBox* picture : {Image1, Image3}) {
         picture->setAlignment(Qt::AlignCenter);
-        picture->setFrameShape(QFrame::StyledPanel);
+        picture->setFrameShape(QFrame::NoFrame);
         picture->setCursor(Qt::PointingHandCursor);
         picture->setMinimumSize(twipsToPixels(900), twipsToPixels(450));
     }
