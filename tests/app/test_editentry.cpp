@@ -100,6 +100,9 @@ struct LayoutCase {
     int boxes;
     int extrabox;
 };
+std::ostream& operator<<(std::ostream& os, const LayoutCase& c) {
+    return os << c.mains << (c.bonus > 0 ? "+1" : "");
+}
 
 class EditLayout : public EditEntry, public ::testing::WithParamInterface<LayoutCase> {};
 
