@@ -34,7 +34,6 @@ bool canOpen(const QString& path) {
     return file.exists() && file.open(QIODevice::ReadOnly);
 }
 
-
 }  // namespace
 
 void Form1::clearwinninglines() {
@@ -60,6 +59,11 @@ void Form1::listselection() {
 }
 
 void Form1::DTPicker2_Change() {
+    // An undefined game slot leaves the frame disabled and the previous game's name behind.
+    // The window itself may still be disabled while a child hands it back.
+    if (!Frame5->isEnabledTo(this)) {
+        return;
+    }
     // Without a game or a known date order there is no dated file name to build.
     if (m1().gamename.isEmpty() || m1().dateorder.isEmpty()) {
         return;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QShortcut>
+
 #include "app/Form1.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
@@ -75,6 +77,12 @@ editEntry::editEntry(QWidget* parent) : platform::Form(kName, parent) {
     Command5->setObjectName(QStringLiteral("Command5"));
     connect(Command6, &QPushButton::clicked, this, &editEntry::Command6_Click);
     connect(Command5, &QPushButton::clicked, this, &editEntry::Command5_Click);
+    // Enter in a box changes and Escape cancels, as in any dialog.
+    for (QLineEdit* box : Text1) {
+        connect(box, &QLineEdit::returnPressed, this, &editEntry::Command6_Click);
+    }
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(cancel, &QShortcut::activated, this, &editEntry::Command5_Click);
 }
 
 void editEntry::Form_Load() {
@@ -97,6 +105,10 @@ void editEntry::Form_Load() {
         extrabox = static_cast<qint16>(boxes - 1);
     } else {
         Label1->hide();
+    }
+
+    if (boxes > 0) {
+        Text1[0]->setFocus();
     }
 
     const DrawRecord r = DrawFile(m1().selectionfile).read(m1().editrecordno);

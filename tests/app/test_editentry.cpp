@@ -1,6 +1,8 @@
 // The Edit button and the "Edit Entry" window: its layout, validations and in-place rewrite.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "app/editEntry.h"
 #include "entries_helpers.h"
 #include "platform/twips.h"
@@ -98,6 +100,9 @@ struct LayoutCase {
     int boxes;
     int extrabox;
 };
+std::ostream& operator<<(std::ostream& os, const LayoutCase& c) {
+    return os << c.mains << (c.bonus > 0 ? "+1" : "");
+}
 
 class EditLayout : public EditEntry, public ::testing::WithParamInterface<LayoutCase> {};
 
@@ -210,6 +215,26 @@ TEST_F(EditEntry, ChangeSortsRewritesTheRecordInPlaceAndReplacesTheLine) {
     EXPECT_EQ(selectedRows(*form.List1), std::vector<int>{0});
     EXPECT_EQ(form.Text2->text(), QStringLiteral("2"));
     EXPECT_EQ(form.List2->count(), 1);
+    EXPECT_TRUE(form.isEnabled());
+    EXPECT_EQ(window(), nullptr);
+}
+
+TEST_F(EditEntry, EnterInABoxChangesAndEscapeCancels) {
+    Form1& form = startGame(4, 49);
+    listDated(form, {{{1, 2, 3, 4}, 0}});
+    editEntry* w = &edit(form, 0);
+    EXPECT_TRUE(w->Text1[0]->hasFocus() || w->focusWidget() == w->Text1[0]);
+    type(*w, {"30", "4", "17", "9"});
+    QTest::keyClick(w->Text1[2], Qt::Key_Return);
+    EXPECT_EQ(readFile("Lotto05Mar2012.lot"), fixture::entry(1, {4, 9, 17, 30}));
+    EXPECT_TRUE(form.isEnabled());
+
+    w = &edit(form, 0);
+    type(*w, {"11"});
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(w->Text1[0], Qt::Key_Escape);
+    EXPECT_EQ(readFile("Lotto05Mar2012.lot"), fixture::entry(1, {4, 9, 17, 30}));
     EXPECT_TRUE(form.isEnabled());
     EXPECT_EQ(window(), nullptr);
 }

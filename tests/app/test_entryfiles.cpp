@@ -9,6 +9,7 @@
 #include "app/module1routines.h"
 #include "entries_helpers.h"
 #include "platform/messagebox.h"
+#include "shared/gamefiles.h"
 #include "shared/module1.h"
 
 using platform::MsgAnswer;
@@ -73,6 +74,27 @@ TEST_F(EntryFiles, WithoutAGameNothingIsListedAndNoFileIsMade) {
     form.DTPicker2_Change();
     EXPECT_TRUE(m1().selectionfile.isEmpty());
     EXPECT_FALSE(exists("05Mar2012.lot"));
+}
+
+TEST_F(EntryFiles, AnUndefinedGameSlotLeavesTheEntryDateAlone) {
+    Form1& form = startGame(6, 49, 26);
+    listDated(form, {kA});
+    m1().gamefile = slotFileName(2);
+    m1().gamenumber = 2;
+    form.setupgame();
+    ASSERT_FALSE(form.Frame5->isEnabled());
+    form.DTPicker2->setValue(QDate(2012, 3, 6));
+    form.DTPicker2_Change();
+    EXPECT_EQ(m1().selectionfile, file("Lotto05Mar2012.lot"));
+    EXPECT_FALSE(exists("Lotto06Mar2012.lot"));
+    EXPECT_EQ(form.List1->count(), 1);
+
+    // A disabled window with its frame enabled is one that a child is handing back: it lists.
+    form.Frame5->setEnabled(true);
+    form.setEnabled(false);
+    form.DTPicker2_Change();
+    EXPECT_EQ(m1().selectionfile, file("Lotto06Mar2012.lot"));
+    EXPECT_EQ(form.List1->count(), 0);
 }
 
 TEST_F(EntryFiles, OpenStandingEntryListsItAndOffersTheWayBack) {
