@@ -1,6 +1,7 @@
 #include "app/editEntry.h"
 
 #include <algorithm>
+#include <span>
 
 #include <QShortcut>
 
@@ -195,7 +196,7 @@ void editEntry::Command6_Click() {
     if (withExtra) {
         e[7] = extra;
     }
-    std::sort(e.begin() + 1, e.begin() + 1 + m);
+    std::ranges::sort(std::span(e).subspan(1, static_cast<std::size_t>(m)));
 
     DrawFile file(m1().selectionfile);
     DrawRecord r = file.read(m1().editrecordno);
