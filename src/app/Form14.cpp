@@ -74,9 +74,7 @@ void Form14::buildDefinitionFrame() {
     Text2 = numberBox(Frame1, "Text2");
     Text3 = numberBox(Frame1, "Text3");
     Text4 = numberBox(Frame1, "Text4");
-    Text6 = numberBox(Frame1, "Text6");
-    Text7 = numberBox(Frame1, "Text7");
-    Text8 = numberBox(Frame1, "Text8");
+    // Made in the order they are shown, which is the order Tab takes through them.
     Frame3 = named(new QGroupBox(Frame1), QStringLiteral("Frame3"));
     auto* source = new QHBoxLayout(Frame3);
     Option1 = named(new QRadioButton(QStringLiteral("No"), Frame3), QStringLiteral("Option1"));
@@ -87,6 +85,9 @@ void Form14::buildDefinitionFrame() {
         source->addWidget(o);
     }
     Option3->setChecked(true);
+    Text6 = numberBox(Frame1, "Text6");
+    Text7 = numberBox(Frame1, "Text7");
+    Text8 = numberBox(Frame1, "Text8");
     form->addRow(QStringLiteral("Game Name:"), Text1);
     form->addRow(QStringLiteral("Number of main balls in draw result"), Text2);
     form->addRow(QStringLiteral("Number of bonus balls in draw result"), Text3);

@@ -1,5 +1,7 @@
 #include "app/Form3.h"
 
+#include <QKeyEvent>
+
 #include "app/Form1.h"
 #include "app/historyline.h"
 #include "app/module1routines.h"
@@ -136,6 +138,16 @@ void Form3::Command2_Click() {
         platform::printers().current().endDoc();
     } catch (const platform::PrinterError&) {
     }
+}
+
+void Form3::keyPressEvent(QKeyEvent* event) {
+    // The list passes Enter on; on a line it picks that draw, as a double-click does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == List1) {
+        List1_DblClick();
+        return;
+    }
+    platform::Form::keyPressEvent(event);
 }
 
 void Form3::Command1_Click() {

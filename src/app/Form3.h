@@ -25,6 +25,9 @@ public:
     QPushButton* Command2;
     QPushButton* Command1;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void sizeToGame();
 };

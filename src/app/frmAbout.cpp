@@ -1,6 +1,8 @@
 #include "app/frmAbout.h"
 
+#include <QFile>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadialGradient>
@@ -103,6 +105,15 @@ void frmAbout::Form_Load() {
     lblDescription->setText(QStringLiteral("Copyright %1").arg(platform::today().year()));
 }
 
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    // Escape dismisses the box like OK, as a dialog's would.
+    if (event->key() == Qt::Key_Escape) {
+        cmdOK_Click();
+        return;
+    }
+    platform::Form::keyPressEvent(event);
+}
+
 void frmAbout::cmdOK_Click() {
     platform::Windows::unload(this);
 }
@@ -112,23 +123,37 @@ void frmAbout::cmdSysInfo_Click() {
 }
 
 void frmAbout::StartSysInfo() {
+    const QString root = QStringLiteral("HKEY_LOCAL_MACHINE");
     QString path;
-    if (GetKeyValue(QStringLiteral("HKEY_LOCAL_MACHINE"),
-                    QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
-                    QStringLiteral("PATH"), path) &&
-        platform::startProgram(path)) {
+    if (GetKeyValue(root, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
+                    QStringLiteral("PATH"), path)) {
+        if (!platform::startProgram(path)) {
+            unavailable();
+        }
+        return;
+    }
+    if (GetKeyValue(root, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
+                    QStringLiteral("MSINFO"), path)) {
+        const QString program = path + QStringLiteral("\\MSINFO32.EXE");
+        if (!QFile::exists(program) || !platform::startProgram(program)) {
+            unavailable();
+        }
         return;
     }
     // Without a registry the tool is looked for on PATH instead.
     for (const QString& name : systemInfoPrograms()) {
         const QString found = QStandardPaths::findExecutable(name);
         if (!found.isEmpty()) {
-            if (platform::startProgram(found)) {
-                return;
+            if (!platform::startProgram(found)) {
+                unavailable();
             }
-            break;
+            return;
         }
     }
+    unavailable();
+}
+
+void frmAbout::unavailable() {
     platform::msgBox(QStringLiteral("System Information Is Unavailable At This Time"));
 }
 

@@ -30,6 +30,12 @@ public:
     std::array<QFrame*, 2> Line1;
     QPushButton* cmdOK;
     QPushButton* cmdSysInfo;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void unavailable();
 };
 
 // The system information programs looked for on PATH, in this order.

@@ -197,6 +197,11 @@ void applyPreferences(GameRecord& record, const PreferencesInput& in) {
 }
 
 QStringList ownGameFiles(const QString& datapath, const QString& gamename) {
+    // A name this window would refuse comes from a damaged slot file; it may even lead out of
+    // the data folder ("..\\x"), so no file is taken for its own.
+    if (!nameError(gamename).isEmpty()) {
+        return {};
+    }
     QStringList names = {resultsFileName(gamename), standingEntryFileName(gamename)};
     const QString lot = QStringLiteral(".lot");
     const QDir folder(datapath);

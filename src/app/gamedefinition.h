@@ -45,7 +45,8 @@ void applyDefinition(GameRecord& record, const GameDefinitionInput& in);
 void applyPreferences(GameRecord& record, const PreferencesInput& in);
 
 // The existing files that belong to the game alone: its results history, its dated entry files,
-// its wheel entry files and its standing entry file (full paths).
+// its wheel entry files and its standing entry file (full paths); none for a name that is not
+// letters and digits.
 QStringList ownGameFiles(const QString& datapath, const QString& gamename);
 
 // The slot number of a slot file name ("game3.dat", blank-padded or not), 0 for another name.

@@ -8,8 +8,9 @@
 #include "platform/windows.h"
 #include "shared/module1.h"
 
-PlaceholderForm::PlaceholderForm(const QString& name, const QString& caption, bool* flag)
-    : platform::Form(name), flag_(flag) {
+PlaceholderForm::PlaceholderForm(const QString& name, const QString& caption, bool* flag,
+                                 bool enablesOpener)
+    : platform::Form(name), flag_(flag), enablesOpener_(enablesOpener) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
     auto* label =
@@ -32,7 +33,9 @@ QWidget* PlaceholderForm::opener() const {
 
 void PlaceholderForm::Command1_Click() {
     if (QWidget* back = opener()) {
-        back->setEnabled(true);
+        if (enablesOpener_) {
+            back->setEnabled(true);
+        }
         platform::Windows::bringToFront(back);
     }
     if (flag_ != nullptr) {
@@ -45,11 +48,32 @@ void PlaceholderForm::closeBox() {
     Command1_Click();
 }
 
+namespace {
+
+// The caption the real window gives itself at loading, from what its opener set.
+QString captionAtLoad(const QString& name, const QString& fallback) {
+    for (const char* wheel : {"wheel4", "Wheel5", "wheel6", "wheel7"}) {
+        if (name == QLatin1String(wheel)) {
+            return QStringLiteral("%1 Wheel for %2").arg(name.back(), m1().gamename);
+        }
+    }
+    if (name == u"PrintManager") {
+        return QStringLiteral("Playslip Printing Manager for ") + m1().configgamename;
+    }
+    if (name == u"Pick3") {
+        return m1().pickgame == 4 ? QStringLiteral("Pick 4") : QStringLiteral("Pick 3");
+    }
+    return fallback;
+}
+
+}  // namespace
+
 void registerPlaceholderWindows() {
     struct Stand {
         const char* name;
         const char* caption;
         bool Module1::*flag;
+        bool enablesOpener = true;
     };
     static const Stand stands[] = {
         {"Form4", "Draw Statistics", nullptr},
@@ -60,7 +84,9 @@ void registerPlaceholderWindows() {
         {"Form11", "Select Printer", nullptr},
         {"Form12", "Filter Current Entry", &Module1::windowdone},
         {"Form30", "Import TXT Entry", &Module1::dialogdone},
-        {"LinkProcess", "Optimized Entry", &Module1::linkclosed},
+        // The optimiser never disables the main window, so its Close must not enable it: another
+        // window may have disabled it meanwhile.
+        {"LinkProcess", "Optimized Entry", &Module1::linkclosed, false},
         {"Pick3", "Pick 3 and Pick 4", nullptr},
         {"PrintManager", "Playslip Printing Manager", nullptr},
         {"RDL", "Update Results", &Module1::windowdone},
@@ -76,9 +102,12 @@ void registerPlaceholderWindows() {
         }
         const QString caption = QString::fromLatin1(s.caption);
         bool Module1::*flag = s.flag;
-        platform::Windows::registerWindow(name, [name, caption, flag] {
-            return std::make_unique<PlaceholderForm>(name, caption,
-                                                     flag != nullptr ? &(m1().*flag) : nullptr);
+        const bool enables = s.enablesOpener;
+        platform::Windows::registerWindow(name, [name, caption, flag, enables] {
+            auto form = std::make_unique<PlaceholderForm>(
+                name, caption, flag != nullptr ? &(m1().*flag) : nullptr, enables);
+            form->setWindowTitle(captionAtLoad(name, caption));
+            return form;
         });
     }
 }

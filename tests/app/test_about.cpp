@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/app_helpers.h"
 #include "app/frmAbout.h"
@@ -68,10 +69,13 @@ TEST_F(AboutTest, ChosenTwiceTheSameBoxStaysOpen) {
     EXPECT_EQ(first->windowTitle(), QStringLiteral("Kestrova"));
 }
 
-TEST_F(AboutTest, OkAndTheCloseBoxUnloadIt) {
+TEST_F(AboutTest, OkEscapeAndTheCloseBoxUnloadIt) {
     Form1& main = start();
     main.mnuAbout_Click();
     about().cmdOK->click();
+    EXPECT_EQ(platform::Windows::find(frmAbout::kName), nullptr);
+    main.mnuAbout_Click();
+    QTest::keyClick(about().cmdOK, Qt::Key_Escape);
     EXPECT_EQ(platform::Windows::find(frmAbout::kName), nullptr);
     main.mnuAbout_Click();
     about().close();

@@ -348,6 +348,22 @@ TEST_F(Form14Amend, ARefusedPreferenceIsToldBeforeAnythingIsDeleted) {
     }());
 }
 
+TEST_F(Form14Amend, ADamagedStoredNameDeletesNoFileItPointsTo) {
+    // A name the window would refuse, leading into a folder: its files are no game's own.
+    writeFile("game1.dat",
+              slotBytes("sub\\Lotto", {6, 1, 49, 0, 10, 6, 1}, kNoLevels, kNoDays, 0, "BB", ""));
+    ASSERT_TRUE(QDir(dataPath()).mkdir(QStringLiteral("sub")));
+    writeFile("sub/Lotto.rtl", fixture::draw(1, 1, 5, 3, 2012, {1, 2, 3, 4, 5, 6}, 7));
+    Form14& w = open(1);
+    ASSERT_TRUE(w.existinggame());
+    type(w, {});
+    messages().expect(kWarning, MsgAnswer::Yes);
+    messages().expect(kSaved);
+    w.Command2_Click();
+    EXPECT_TRUE(exists("sub/Lotto.rtl"));
+    EXPECT_EQ(readFile("game1.dat").left(12), QByteArray("Lotto       "));
+}
+
 TEST_F(Form14Amend, ASecondSaveAsksAndDeletesAgain) {
     Form14& w = open(1);
     messages().expect(kWarning, MsgAnswer::Yes);
@@ -545,4 +561,16 @@ TEST_F(Form14Test, TheLauncherWaitsUntilSavedWhileTheMainWindowStaysDisabled) {
     EXPECT_FALSE(main.isEnabled());  // until the window's Exit
     platform::Windows::live<Form14>(Form14::kName)->Command1_Click();
     EXPECT_TRUE(main.isEnabled());
+}
+
+TEST_F(Form14Test, TabTakesTheDefinitionBoxesInTheOrderShown) {
+    Form14& w = open(1);
+    QStringList order;
+    for (QWidget* at = w.Text1; order.size() < 12; at = at->nextInFocusChain()) {
+        if (at->focusPolicy() & Qt::TabFocus && w.Frame1->isAncestorOf(at)) {
+            order << at->objectName();
+        }
+    }
+    EXPECT_EQ(order.join(u' '), QStringLiteral("Text1 Text2 Text3 Text4 Option1 Option2 Option3 "
+                                               "Text6 Text7 Text8 Command2 Command1"));
 }

@@ -2,6 +2,7 @@
 // the list, and its hand-back.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QTimer>
 
 #include "app/Form3.h"
@@ -144,6 +145,21 @@ TEST_F(Form3Test, PicturePickAndCloseHandTheDateBackAndEnableTheMainWindow) {
     EXPECT_FALSE(m1().historyopen);
     EXPECT_EQ(platform::Windows::live<Form3>(Form3::kName), nullptr);
     EXPECT_EQ(main.DTPicker1->Value(), QDate(2012, 3, 15));
+}
+
+TEST_F(Form3Test, EnterOnALinePicksItButNotOnTheButtons) {
+    Form1& main = startWithLotto();
+    writeHistory();
+    Form3& w = history();
+    w.List1->setFocus();
+    w.List1->setCurrentRow(1);
+    QTest::keyClick(w.List1, Qt::Key_Return);
+    EXPECT_TRUE(m1().historypicked);
+    EXPECT_EQ(main.DTPicker1->Value(), QDate(2012, 3, 15));
+    m1().historypicked = false;
+    w.Command1->setFocus();
+    QTest::keyClick(w.Command1, Qt::Key_Enter);
+    EXPECT_FALSE(m1().historypicked);
 }
 
 TEST_F(Form3Test, TheCloseBoxClosesLikeClose) {

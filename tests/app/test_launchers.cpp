@@ -150,17 +150,25 @@ TEST_F(Launchers, EveryMenuItemLeavesTheMainWindowEnabledAndNothingElseOpen) {
 
 TEST_F(Launchers, EachSetsWhatItsWindowReadsFirst) {
     Form1& main = startWithLotto();
+    // The stand-in windows title themselves from what they read at loading.
+    auto title = [](const char* name) {
+        return Windows::find(QString::fromLatin1(name))->windowTitle();
+    };
     main.mnupick3_Click();
     EXPECT_EQ(m1().pickgame, 3);
+    EXPECT_EQ(title("Pick3"), QStringLiteral("Pick 3"));
     closeChildren();
     main.mnupick4_Click();
     EXPECT_EQ(m1().pickgame, 4);
+    EXPECT_EQ(title("Pick3"), QStringLiteral("Pick 4"));
     closeChildren();
     main.mnuprinters_Click();
     EXPECT_TRUE(m1().printersfrommain);
     closeChildren();
+    m1().gamename = QStringLiteral("Lotto2");
     main.mnuTicketPrinting_Click();
-    EXPECT_EQ(m1().configgamename, QStringLiteral("Lotto"));
+    EXPECT_EQ(m1().configgamename, QStringLiteral("Lotto2"));
+    EXPECT_EQ(title("PrintManager"), QStringLiteral("Playslip Printing Manager for Lotto2"));
     closeChildren();
     EXPECT_TRUE(main.isEnabled());
 }
@@ -208,6 +216,8 @@ TEST_P(WheelCreate, OpensTheWindowOfTheBallCountWithTheWheelValues) {
     EXPECT_EQ(m1().wheelresultsfile, QStringLiteral("Lotto.rtl"));
     EXPECT_EQ(m1().wheelpoolsize, 39);
     EXPECT_EQ(m1().wheellotteryname, QStringLiteral("LName"));
+    EXPECT_EQ(Windows::find(QString::fromLatin1(GetParam().window))->windowTitle(),
+              QStringLiteral("%1 Wheel for Lotto").arg(GetParam().balls));
     closeChildren();
     EXPECT_TRUE(main.isEnabled());
 }
@@ -261,6 +271,19 @@ TEST_F(Launchers, TheOptimiserLeavesTheMainWindowUsableWhileItWaits) {
     });
     main.mnuOptCreate_Click();
     EXPECT_TRUE(m1().linkclosed);
+}
+
+TEST_F(Launchers, ClosingTheOptimiserLeavesAMainWindowThatAnotherWindowDisabledDisabled) {
+    Form1& main = startWithLotto();
+    Watchdog watchdog;
+    QTimer::singleShot(0, &main, [&] {
+        main.setEnabled(false);  // as another opener does while the optimiser is open
+        Windows::find(QStringLiteral("LinkProcess"))->close();
+    });
+    main.mnuOptCreate_Click();
+    EXPECT_TRUE(m1().linkclosed);
+    EXPECT_FALSE(main.isEnabled());
+    EXPECT_EQ(Windows::find(QStringLiteral("LinkProcess")), nullptr);
 }
 
 TEST_F(Launchers, ThePrinterChoiceOpenedElsewhereLeavesTheMainWindowAlone) {
