@@ -4,6 +4,7 @@
 
 #include "app/Form1.h"
 #include "app/historyline.h"
+#include "app/listprint.h"
 #include "app/module1routines.h"
 #include "platform/cursor.h"
 #include "platform/messagebox.h"
@@ -116,29 +117,8 @@ void Form3::List1_DblClick() {
     m1().historypicked = true;
 }
 
-void Form3::Command2_Click() {
-    if (List1->count() == 0) {
-        platform::msgBox(QStringLiteral("There is no list to print!"));
-        return;
-    }
-    platform::Hourglass hourglass;
-    setprinterfont();
-    try {
-        platform::Printer& printer = platform::printers().current();
-        for (int i = 0; i < 3; ++i) {
-            printer.print(QString());
-        }
-        for (int i = 0; i < List1->count(); ++i) {
-            printer.print(QString(16, u' ') + List1->item(i)->text());
-        }
-    } catch (const platform::PrinterError&) {
-        // What was printed so far is still handed to the printer below.
-    }
-    try {
-        platform::printers().current().endDoc();
-    } catch (const platform::PrinterError&) {
-    }
-}
+// The same printing as the main window's lists, failures reported the same way.
+void Form3::Command2_Click() { printlist(*List1); }
 
 void Form3::keyPressEvent(QKeyEvent* event) {
     // The list passes Enter on; on a line it picks that draw, as a double-click does.

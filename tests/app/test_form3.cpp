@@ -188,11 +188,12 @@ TEST_F(Form3Test, PrintsThreeEmptyLinesThenEachLineIndented) {
                                                indent + history().List1->item(1)->text()}));
 }
 
-TEST_F(Form3Test, APrintErrorSkipsTheRestAndStillEndsTheJob) {
+TEST_F(Form3Test, APrintErrorSkipsTheRestEndsTheJobAndIsReported) {
     startWithLotto();
     writeHistory();
     m1().printeravailable = true;
     printer().failAtStep(5);  // font, three empty lines, then the first draw line
+    messages().expect("There seems to be an unexpected print error.");
     history().Command2_Click();
     ASSERT_EQ(printer().documents().size(), 1u);
     EXPECT_EQ(printer().documents()[0].pages[0].texts.size(), 3);
