@@ -2,6 +2,8 @@
 // insertion in date order and the balls shown afterwards.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "app/Form2.h"
 #include "app/app_helpers.h"
 #include "app/draws_helpers.h"
@@ -268,4 +270,20 @@ TEST_F(AddDraw, WindowIsMadeAfreshEachTime) {
     openAndType(form, {"7"}).Command2_Click();
     form.Command1_Click();
     EXPECT_TRUE(form2()->Text1->text().isEmpty());
+}
+
+TEST_F(AddDraw, EnterInABoxAddsAndEscapeCancels) {
+    Form1& form = startWith(game("Lotto", 6, 49));
+    Form2& f = openAndType(form, {"6", "5", "4", "3", "2", "1"});
+    QTest::keyClick(f.Text6, Qt::Key_Return);
+    EXPECT_EQ(form2(), nullptr);
+    EXPECT_EQ(readFile("Lotto.rtl"), draw(1, 1, 5, 3, 2012, {1, 2, 3, 4, 5, 6}, 0));
+
+    form.DTPicker1->setValue(QDate(2012, 3, 6));
+    form.DTPicker1_Change();
+    Form2& again = openAndType(form, {"7", "8", "9", "10", "11", "12"});
+    QTest::keyClick(again.Text1, Qt::Key_Escape);
+    EXPECT_EQ(form2(), nullptr);
+    EXPECT_TRUE(form.isEnabled());
+    EXPECT_EQ(readFile("Lotto.rtl").size(), 28);
 }

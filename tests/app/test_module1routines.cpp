@@ -97,6 +97,12 @@ TEST_F(Routines, DeleteEmptySelectionDeletesOnlyAnEmptyFile) {
     m1().selectionfile = file("missing.lot");
     deleteemptyselection();
     EXPECT_FALSE(exists("missing.lot"));
+
+    // A damaged count is not an empty file: its records are kept.
+    writeFile("damaged.lot", fixture::entry(-1, {1, 2, 3}));
+    m1().selectionfile = file("damaged.lot");
+    deleteemptyselection();
+    EXPECT_TRUE(exists("damaged.lot"));
 }
 
 TEST_F(Routines, LoadPrinterPrefersTheSavedPrinter) {
