@@ -2,6 +2,8 @@
 // the printer choice and font, the date order, calendar colours and the internet check.
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include <QCalendarWidget>
 #include <QListWidget>
 
@@ -103,6 +105,17 @@ TEST_F(Routines, DeleteEmptySelectionDeletesOnlyAnEmptyFile) {
     m1().selectionfile = file("damaged.lot");
     deleteemptyselection();
     EXPECT_TRUE(exists("damaged.lot"));
+}
+
+TEST_F(Routines, DeleteEmptySelectionKeepsAFileItCannotRead) {
+    writeFile("locked.lot", fixture::entry(2, {1}) + fixture::entry(0, {2}));
+    QFile::setPermissions(file("locked.lot"), QFileDevice::Permissions());
+    if (QFile(file("locked.lot")).open(QIODevice::ReadOnly)) {
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+    }
+    m1().selectionfile = file("locked.lot");
+    deleteemptyselection();
+    EXPECT_TRUE(exists("locked.lot"));
 }
 
 TEST_F(Routines, LoadPrinterPrefersTheSavedPrinter) {
