@@ -154,6 +154,12 @@ void Form2::Command1_Click() {
         platform::msgBox(QStringLiteral("The draw could not be saved. %1").arg(error).trimmed());
         return;
     }
+    // A negative count is a damaged history: saving would overwrite its first draw.
+    if (history->record(1).count < 0) {
+        platform::msgBox(
+            QStringLiteral("The draw could not be saved. The results history is damaged."));
+        return;
+    }
     if (history->count() >= kMaxRecordCount) {
         platform::msgBox(recordLimitMessage());
         return;

@@ -251,6 +251,16 @@ TEST_F(AddDraw, HistoryAtTheRecordLimitRefusesTheDraw) {
     EXPECT_EQ(readFile("Lotto.rtl").size(), 28);
 }
 
+TEST_F(AddDraw, DamagedHistoryIsNotOverwritten) {
+    const QByteArray damaged = draw(-1, 1, 1, 1, 2000, {1, 2, 3, 4, 5, 6}, 0);
+    Form1& form = startWith(game("Lotto", 6, 49), damaged);
+    Form2& f = openAndType(form, {"1", "2", "3", "4", "5", "6"});
+    messages().expect(
+        QStringLiteral("The draw could not be saved. The results history is damaged."));
+    f.Command1_Click();
+    EXPECT_EQ(readFile("Lotto.rtl"), damaged);
+}
+
 TEST_F(AddDraw, CancelAndTheCloseBoxWriteNothingAndEnableTheMainWindow) {
     Form1& form = startWith(game("Lotto", 6, 49));
     openAndType(form, {"1", "2", "3", "4", "5", "6"}).Command2_Click();
