@@ -2,6 +2,7 @@
 // insertion in date order and the balls shown afterwards.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTest>
 
 #include "app/Form2.h"
@@ -259,6 +260,29 @@ TEST_F(AddDraw, DamagedHistoryIsNotOverwritten) {
         QStringLiteral("The draw could not be saved. The results history is damaged."));
     f.Command1_Click();
     EXPECT_EQ(readFile("Lotto.rtl"), damaged);
+}
+
+TEST_F(AddDraw, ReadOnlyHistoryIsShownButNotSavedInto) {
+    const QByteArray one = draw(1, 1, 1, 3, 2012, {1, 2, 3, 4, 5, 6}, 0);
+    writeFile("Lotto.rtl", one);
+    QFile::setPermissions(file("Lotto.rtl"), QFileDevice::ReadOwner);
+    if (QFile(file("Lotto.rtl")).open(QIODevice::ReadWrite)) {
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+    }
+    writeGame(1, game("Lotto", 6, 49));
+    Form1& form = start();
+    form.DTPicker1->setValue(QDate(2012, 3, 1));
+    form.DTPicker1_Change();
+    EXPECT_TRUE(balls::shows(form, 0, ImageList1(), 1));
+
+    form.DTPicker1->setValue(QDate(2012, 3, 5));
+    form.DTPicker1_Change();
+    Form2& f = openAndType(form, {"7", "8", "9", "10", "11", "12"});
+    messages().expect(
+        QStringLiteral("The draw could not be saved. Existing file %1 is not writable")
+            .arg(file("Lotto.rtl")));
+    f.Command1_Click();
+    EXPECT_EQ(readFile("Lotto.rtl"), one);
 }
 
 TEST_F(AddDraw, CancelAndTheCloseBoxWriteNothingAndEnableTheMainWindow) {
