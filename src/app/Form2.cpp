@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QKeyEvent>
+
 #include "app/Form1.h"
 #include "app/module1routines.h"
 #include "platform/messagebox.h"
@@ -97,6 +99,10 @@ Form2::Form2(QWidget* parent) : platform::Form(kName, parent) {
     setFixedSize(twipsToPixels(4410), twipsToPixels(1680));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+    // A plain window has no default button of its own: Enter in a box adds, Escape cancels.
+    for (QLineEdit* box : texts()) {
+        connect(box, &QLineEdit::returnPressed, this, &Form2::Command1_Click);
+    }
 }
 
 void Form2::Form_Load() {
@@ -148,6 +154,12 @@ void Form2::Command1_Click() {
         platform::msgBox(QStringLiteral("The draw could not be saved. %1").arg(error).trimmed());
         return;
     }
+    // A negative count is a damaged history: saving would overwrite its first draw.
+    if (history->record(1).count < 0) {
+        platform::msgBox(
+            QStringLiteral("The draw could not be saved. The results history is damaged."));
+        return;
+    }
     if (history->count() >= kMaxRecordCount) {
         platform::msgBox(recordLimitMessage());
         return;
@@ -172,6 +184,14 @@ void Form2::Command1_Click() {
 
 void Form2::Command2_Click() {
     backToMain();
+}
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        Command2_Click();
+        return;
+    }
+    platform::Form::keyPressEvent(event);
 }
 
 // The close box abandons the entry like Cancel, so the main window never stays disabled.

@@ -39,6 +39,9 @@ public:
     QPushButton* Command1;  // "Add"
     QPushButton* Command2;  // "Cancel"
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     // Hands control back to the main window and goes.
     void backToMain();

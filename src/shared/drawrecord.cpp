@@ -61,7 +61,11 @@ DrawFile::Append DrawFile::append(const DrawRecord& record) {
     if (n >= kMaxRecordCount) {
         return Append::Full;
     }
-    const qint32 next = n < 0 ? 1 : n + 1;
+    // A negative count is a damaged file: appending would overwrite record 1 with the new entry.
+    if (n < 0) {
+        return Append::Failed;
+    }
+    const qint32 next = n + 1;
     DrawRecord written = record;
     if (next == 1) {
         written.count = 1;

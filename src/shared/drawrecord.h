@@ -38,7 +38,8 @@ public:
 
     enum class Append { Done, Full, Failed };
     // Writes the record after the last one in use and raises the count; refuses (Full) when
-    // the file already holds kMaxRecordCount records, so a count never passes what readers walk.
+    // the file already holds kMaxRecordCount records, so a count never passes what readers walk;
+    // a damaged (negative) count is Failed and nothing is written.
     Append append(const DrawRecord& record);
 
 private:

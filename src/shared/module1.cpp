@@ -21,7 +21,13 @@ void deleteemptyselection() {
     if (path.isEmpty()) {
         return;
     }
-    if (drawFileCount(path) == 0) {
+    // Only a file that was read and holds a count of exactly 0 goes: one that cannot be read,
+    // or whose count is damaged (negative), may still hold entries.
+    const bool empty = [&path] {
+        DrawFile file(path);
+        return file.isOpen() && file.read(1).count == 0;
+    }();
+    if (empty) {
         QFile::remove(path);
     }
 }

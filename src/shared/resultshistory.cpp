@@ -7,7 +7,8 @@
 
 std::optional<ResultsHistory> ResultsHistory::read(const QString& path, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) {
+    // A history the player may only read is still shown; saving into it then fails and is told.
+    if (!file.open(QIODevice::ReadWrite) && !(file.exists() && file.open(QIODevice::ReadOnly))) {
         if (error != nullptr) {
             *error = file.errorString();
         }
@@ -16,9 +17,13 @@ std::optional<ResultsHistory> ResultsHistory::read(const QString& path, QString*
     return ResultsHistory(file.readAll());
 }
 
-DrawRecord ResultsHistory::record(int r) const { return image_.read(r); }
+DrawRecord ResultsHistory::record(int r) const {
+    return image_.read(r);
+}
 
-qint16 ResultsHistory::count() const { return image_.count(); }
+qint16 ResultsHistory::count() const {
+    return image_.count();
+}
 
 int ResultsHistory::find(int day, int month, int year) const {
     const int n = count();

@@ -2,6 +2,9 @@
 // insertion in date order and the balls shown afterwards.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTest>
+
 #include "app/Form2.h"
 #include "app/app_helpers.h"
 #include "app/draws_helpers.h"
@@ -249,6 +252,39 @@ TEST_F(AddDraw, HistoryAtTheRecordLimitRefusesTheDraw) {
     EXPECT_EQ(readFile("Lotto.rtl").size(), 28);
 }
 
+TEST_F(AddDraw, DamagedHistoryIsNotOverwritten) {
+    const QByteArray damaged = draw(-1, 1, 1, 1, 2000, {1, 2, 3, 4, 5, 6}, 0);
+    Form1& form = startWith(game("Lotto", 6, 49), damaged);
+    Form2& f = openAndType(form, {"1", "2", "3", "4", "5", "6"});
+    messages().expect(
+        QStringLiteral("The draw could not be saved. The results history is damaged."));
+    f.Command1_Click();
+    EXPECT_EQ(readFile("Lotto.rtl"), damaged);
+}
+
+TEST_F(AddDraw, ReadOnlyHistoryIsShownButNotSavedInto) {
+    const QByteArray one = draw(1, 1, 1, 3, 2012, {1, 2, 3, 4, 5, 6}, 0);
+    writeFile("Lotto.rtl", one);
+    QFile::setPermissions(file("Lotto.rtl"), QFileDevice::ReadOwner);
+    if (QFile(file("Lotto.rtl")).open(QIODevice::ReadWrite)) {
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+    }
+    writeGame(1, game("Lotto", 6, 49));
+    Form1& form = start();
+    form.DTPicker1->setValue(QDate(2012, 3, 1));
+    form.DTPicker1_Change();
+    EXPECT_TRUE(balls::shows(form, 0, ImageList1(), 1));
+
+    form.DTPicker1->setValue(QDate(2012, 3, 5));
+    form.DTPicker1_Change();
+    Form2& f = openAndType(form, {"7", "8", "9", "10", "11", "12"});
+    messages().expect(
+        QStringLiteral("The draw could not be saved. Existing file %1 is not writable")
+            .arg(file("Lotto.rtl")));
+    f.Command1_Click();
+    EXPECT_EQ(readFile("Lotto.rtl"), one);
+}
+
 TEST_F(AddDraw, CancelAndTheCloseBoxWriteNothingAndEnableTheMainWindow) {
     Form1& form = startWith(game("Lotto", 6, 49));
     openAndType(form, {"1", "2", "3", "4", "5", "6"}).Command2_Click();
@@ -268,4 +304,20 @@ TEST_F(AddDraw, WindowIsMadeAfreshEachTime) {
     openAndType(form, {"7"}).Command2_Click();
     form.Command1_Click();
     EXPECT_TRUE(form2()->Text1->text().isEmpty());
+}
+
+TEST_F(AddDraw, EnterInABoxAddsAndEscapeCancels) {
+    Form1& form = startWith(game("Lotto", 6, 49));
+    Form2& f = openAndType(form, {"6", "5", "4", "3", "2", "1"});
+    QTest::keyClick(f.Text6, Qt::Key_Return);
+    EXPECT_EQ(form2(), nullptr);
+    EXPECT_EQ(readFile("Lotto.rtl"), draw(1, 1, 5, 3, 2012, {1, 2, 3, 4, 5, 6}, 0));
+
+    form.DTPicker1->setValue(QDate(2012, 3, 6));
+    form.DTPicker1_Change();
+    Form2& again = openAndType(form, {"7", "8", "9", "10", "11", "12"});
+    QTest::keyClick(again.Text1, Qt::Key_Escape);
+    EXPECT_EQ(form2(), nullptr);
+    EXPECT_TRUE(form.isEnabled());
+    EXPECT_EQ(readFile("Lotto.rtl").size(), 28);
 }

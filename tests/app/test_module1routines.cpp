@@ -2,6 +2,8 @@
 // the printer choice and font, the date order, calendar colours and the internet check.
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include <QCalendarWidget>
 #include <QListWidget>
 
@@ -97,6 +99,23 @@ TEST_F(Routines, DeleteEmptySelectionDeletesOnlyAnEmptyFile) {
     m1().selectionfile = file("missing.lot");
     deleteemptyselection();
     EXPECT_FALSE(exists("missing.lot"));
+
+    // A damaged count is not an empty file: its records are kept.
+    writeFile("damaged.lot", fixture::entry(-1, {1, 2, 3}));
+    m1().selectionfile = file("damaged.lot");
+    deleteemptyselection();
+    EXPECT_TRUE(exists("damaged.lot"));
+}
+
+TEST_F(Routines, DeleteEmptySelectionKeepsAFileItCannotRead) {
+    writeFile("locked.lot", fixture::entry(2, {1}) + fixture::entry(0, {2}));
+    QFile::setPermissions(file("locked.lot"), QFileDevice::Permissions());
+    if (QFile(file("locked.lot")).open(QIODevice::ReadOnly)) {
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+    }
+    m1().selectionfile = file("locked.lot");
+    deleteemptyselection();
+    EXPECT_TRUE(exists("locked.lot"));
 }
 
 TEST_F(Routines, LoadPrinterPrefersTheSavedPrinter) {

@@ -159,6 +159,10 @@ TEST_F(RecordFiles, AppendWritesTheNextRecordAndRaisesTheCount) {
     writeFile("new.lot", {});
     DrawFile(file("new.lot")).append(r);
     EXPECT_EQ(readFile("new.lot"), entry(1, {4, 5, 6}));
+
+    writeFile("damaged.lot", entry(-1, {1, 2, 3}));
+    EXPECT_EQ(DrawFile(file("damaged.lot")).append(r), DrawFile::Append::Failed);
+    EXPECT_EQ(readFile("damaged.lot"), entry(-1, {1, 2, 3}));
 }
 
 TEST_F(RecordFiles, AppendRefusesToPassTheCountLimit) {

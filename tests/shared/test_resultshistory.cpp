@@ -1,6 +1,8 @@
 // Inserting draws in date order into a results history and deleting them, byte for byte.
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "shared/resultshistory.h"
 #include "support/bytes.h"
 #include "support/kestrovatest.h"
@@ -127,4 +129,15 @@ TEST_F(ResultsHistoryRead, MissingFileIsCreatedEmpty) {
     ASSERT_TRUE(h.has_value());
     EXPECT_EQ(h->count(), 0);
     EXPECT_TRUE(exists("Lotto.rtl"));
+}
+
+TEST_F(ResultsHistoryRead, ReadOnlyFileIsStillRead) {
+    writeFile("Lotto.rtl", threeDraws());
+    QFile::setPermissions(file("Lotto.rtl"), QFileDevice::ReadOwner);
+    if (QFile(file("Lotto.rtl")).open(QIODevice::ReadWrite)) {
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+    }
+    const auto h = ResultsHistory::read(file("Lotto.rtl"));
+    ASSERT_TRUE(h.has_value());
+    EXPECT_EQ(h->bytes(), threeDraws());
 }
