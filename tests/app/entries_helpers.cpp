@@ -15,24 +15,7 @@ QByteArray record(long count, const EntryRow& row) {
 
 Form1& EntriesTest::startGame(int balls, int pool, int bonus, const QString& name) {
     writeGame(1, game(name, balls, pool, bonus));
-    Form1& form = start();
-    Module1& s = m1();
-    s.gamename = name;
-    s.ballsdrawn = static_cast<qint16>(balls);
-    s.bonusdrawn = bonus > 0 ? 1 : 0;
-    s.mainpool = static_cast<qint16>(pool);
-    s.bonusfrommain = bonus > 0 ? 0 : 2;
-    s.bonuspool = static_cast<qint16>(bonus);
-    s.mainperentry = static_cast<qint16>(balls);
-    s.bonusperentry = bonus > 0 ? 1 : 0;
-    for (int k = 1; k <= 15; ++k) {
-        s.prizelevels[k] = 1;
-    }
-    for (int k = 1; k <= 7; ++k) {
-        s.drawdays[k] = static_cast<qint16>(k);
-    }
-    s.extraballid = QStringLiteral("PB");
-    return form;
+    return start();
 }
 
 QByteArray EntriesTest::entryFile(std::initializer_list<EntryRow> rows) {
