@@ -1,6 +1,6 @@
 #pragma once
-// Tests of the entries frame: a started main window with a game set straight into the module
-// state, entry files built by hand, and a shown draw.
+// Tests of the entries frame: a started main window with a game loaded from its slot file,
+// entry files built by hand, and a shown draw.
 #include <initializer_list>
 #include <vector>
 
