@@ -1,0 +1,408 @@
+// wheelgen: builds and proves the wheel data files (data/wheels/k-d-m-n.whl) of the guarantee
+// table. Full wheels are enumerated; the other rows are searched by simulated annealing with
+// exactly E blocks, and where a split of the numbers into parts gives a wheel from smaller
+// covering designs that is tried too. A design is written only after the verifier proved it,
+// and an existing proven file is replaced only by a smaller one (or with --force).
+//
+//   wheelgen [--all] [--family k-d-m]... [--row k-d-m-n]... [--seed S] [--threads T]
+//            [--effort X] [--out DIR] [--force] [--check]
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <fstream>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "anneal.h"
+#include "wheels/design/wheeltable.h"
+#include "wheels/design/wheelverify.h"
+
+namespace fs = std::filesystem;
+using namespace wheelgen;
+using wheeldesign::binomial;
+
+namespace {
+
+struct Options {
+    std::vector<std::string> families;
+    std::vector<std::string> rows;
+    bool all = false;
+    std::uint64_t seed = 1;
+    int threads = 4;
+    double effort = 1.0;
+    fs::path out = KESTROVA_SOURCE_DATA "/wheels";
+    bool force = false;
+    bool check = false;
+};
+
+struct Job {
+    int k, d, m, n, asked;
+};
+
+struct Design {
+    std::vector<Block> blocks;
+    std::string method;
+};
+
+std::mutex logMutex;
+
+template <typename... Args>
+void say(const char* fmt, Args... args) {
+    std::lock_guard lock(logMutex);
+    std::printf(fmt, args...);
+    std::fflush(stdout);
+}
+
+std::uint64_t mix(std::uint64_t a, std::uint64_t b) {
+    std::uint64_t z = a * 0x9e3779b97f4a7c15ull + b + 0x632be59bd9b4e019ull;
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+
+std::uint64_t jobSeed(std::uint64_t seed, int k, int d, int m, int n, int extra) {
+    return mix(mix(mix(mix(mix(seed, k), d), m), n), static_cast<std::uint64_t>(extra));
+}
+
+void sortBlocks(std::vector<Block>& blocks) {
+    std::sort(blocks.begin(), blocks.end(), [](Block a, Block b) {
+        return wheeldesign::formatWheelLine(a) < wheeldesign::formatWheelLine(b);
+    });
+}
+
+// Removes repeated blocks (a smaller design keeps the guarantee).
+void dedupe(std::vector<Block>& blocks) {
+    std::sort(blocks.begin(), blocks.end());
+    blocks.erase(std::unique(blocks.begin(), blocks.end()), blocks.end());
+}
+
+std::vector<Block> fullWheel(int n, int k) {
+    std::vector<Block> blocks;
+    const std::uint32_t end = 1u << n;
+    for (std::uint32_t x = (1u << k) - 1; x < end;) {
+        blocks.push_back(x);
+        const std::uint32_t c = x & (0u - x);
+        const std::uint32_t r = x + c;
+        x = (((r ^ x) >> 2) / c) | r;
+    }
+    return blocks;
+}
+
+// Schönheim's lower bound for a covering C(v, k, t).
+int schoenheim(int v, int k, int t) {
+    double b = 1;
+    for (int i = t - 1; i >= 0; --i) b = std::ceil(b * (v - i) / (k - i));
+    return static_cast<int>(b);
+}
+
+// Moves for a work budget: a move costs its d-set pairs plus a scan of the blocks.
+std::uint64_t movesFor(const Problem& p, int blocks, double work) {
+    const double pairs = static_cast<double>(binomial(p.k - 1, p.m - 1) *
+                                             binomial(p.n - p.k - 1, p.d - p.m));
+    const double perMove = 2 * pairs + 8 + blocks / 16.0;
+    return static_cast<std::uint64_t>(std::max(1e5, work / perMove));
+}
+
+Annealer::Schedule scheduleFor(Annealer& a, const Problem& p, int blocks, double work, Rng& rng) {
+    Annealer::Schedule s;
+    s.maxMoves = movesFor(p, blocks, work);
+    s.cycleMoves = std::max<std::uint64_t>(100000, s.maxMoves / 6);
+    const double up = a.meanUphill(rng, 2000);
+    s.t0 = 0.6 * up;
+    s.t1 = 0.04 * up;
+    return s;
+}
+
+// Exactly `blocks` blocks by annealing from random; nullopt with the best state left in a.
+bool annealAt(Annealer& a, const Problem& p, int blocks, double work, Rng& rng,
+              const std::vector<Block>* start) {
+    if (start != nullptr) {
+        a.setBlocks(*start);
+    } else {
+        std::vector<Block> init;
+        for (int i = 0; i < blocks; ++i) init.push_back(randomBlock(p.n, p.k, rng));
+        a.setBlocks(init);
+    }
+    if (a.cost() == 0) return true;
+    const Annealer::Schedule s = scheduleFor(a, p, blocks, work, rng);
+    a.run(s, rng);
+    return a.cost() == 0;
+}
+
+// Annealing at the target; when it falls short, the best state is repaired with extra blocks
+// and the design shrunk block by block while annealing still closes it.
+Design searchRow(const Problem& p, int target, std::uint64_t seed, double effort) {
+    Rng rng(seed);
+    Annealer a(p);
+    const double work = effort * 1.5e9;
+    if (annealAt(a, p, target, work, rng, nullptr)) return {a.blocks(), "sa"};
+    const std::uint64_t left = a.cost();
+    a.repair(rng);
+    std::vector<Block> proven = a.blocks();
+    dedupe(proven);
+    say("  %d-%d-%d-%d: %llu unmet at %d, repaired to %zu\n", p.k, p.d, p.m, p.n,
+        static_cast<unsigned long long>(left), target, proven.size());
+    while (static_cast<int>(proven.size()) > target) {
+        a.setBlocks(proven);
+        a.removeWeakestBlock();
+        const std::vector<Block> start = a.blocks();
+        if (!annealAt(a, p, static_cast<int>(start.size()), work / 3, rng, &start)) break;
+        proven = a.blocks();
+        dedupe(proven);
+    }
+    return {proven, "sa+repair+descent"};
+}
+
+Design generateBest(const Job& job, const Options& opt);
+
+// Covering designs C(a, k, t) for the parts of a split, made once per size.
+std::mutex coverMutex;
+std::map<std::tuple<int, int, int>, std::vector<Block>> coverCache;
+
+std::vector<Block> cover(int a, int k, int t, const Options& opt) {
+    const auto key = std::make_tuple(a, k, t);
+    {
+        std::lock_guard lock(coverMutex);
+        if (auto it = coverCache.find(key); it != coverCache.end()) return it->second;
+    }
+    std::vector<Block> blocks;
+    if (a <= k) {
+        blocks.push_back((1u << a) - 1);  // one block holds the whole part (padded later)
+    } else {
+        int target = schoenheim(a, k, t);
+        if (const auto* type = wheeldesign::findWheelTypeByKdm(k, t, t))
+            if (const auto* s = type->size(a)) target = std::max(target, s->askedEntries);
+        Options sub = opt;
+        sub.effort = opt.effort * 0.25;
+        blocks = generateBest({k, t, t, a, target}, sub).blocks;
+    }
+    std::lock_guard lock(coverMutex);
+    coverCache[key] = blocks;
+    return blocks;
+}
+
+// Splits 1..n into parts; a d-set drawn has ceil(d/parts) >= m in one part, so covering designs
+// C(a_i, k, m) of the parts make the wheel. Blocks of a part smaller than k are padded.
+std::optional<Design> splitDesign(const Job& job, const Options& opt) {
+    std::optional<Design> best;
+    for (int parts = 2; parts <= 3; ++parts) {
+        if ((job.d + parts - 1) / parts < job.m) continue;
+        std::vector<int> sizes(parts);
+        // all non-decreasing compositions of n into `parts` sizes >= m
+        std::vector<std::vector<int>> splits;
+        std::function<void(int, int, int, std::vector<int>&)> rec =
+            [&](int idx, int left, int minSize, std::vector<int>& cur) {
+                if (idx == parts - 1) {
+                    if (left >= minSize) {
+                        cur.push_back(left);
+                        splits.push_back(cur);
+                        cur.pop_back();
+                    }
+                    return;
+                }
+                for (int s = minSize; s * (parts - idx) <= left; ++s) {
+                    cur.push_back(s);
+                    rec(idx + 1, left - s, s, cur);
+                    cur.pop_back();
+                }
+            };
+        std::vector<int> cur;
+        rec(0, job.n, job.m, cur);
+        for (const auto& split : splits) {
+            std::vector<Block> blocks;
+            int offset = 0;
+            for (int a : split) {
+                for (Block b : cover(a, job.k, job.m, opt)) {
+                    Block placed = b << offset;
+                    // pad a block of a small part with the lowest numbers outside it
+                    for (int p = 0; std::popcount(placed) < job.k && p < job.n; ++p) placed |= 1u << p;
+                    blocks.push_back(placed);
+                }
+                offset += a;
+            }
+            dedupe(blocks);
+            if (!best || blocks.size() < best->blocks.size()) {
+                std::string name = "split";
+                for (std::size_t j = 0; j < split.size(); ++j) {
+                    name.push_back(j == 0 ? ' ' : '+');
+                    name.append(std::to_string(split[j]));
+                }
+                best = Design{blocks, name};
+            }
+        }
+    }
+    return best;
+}
+
+Design generateBest(const Job& job, const Options& opt);
+
+// A design smaller than asked is filled up with further distinct blocks, so that the file has
+// the E lines of the table.
+Design generate(const Job& job, const Options& opt) {
+    Design design = generateBest(job, opt);
+    const std::size_t found = design.blocks.size();
+    if (static_cast<int>(found) < job.asked) {
+        Rng rng(jobSeed(opt.seed, job.k, job.d, job.m, job.n, 99));
+        while (static_cast<int>(design.blocks.size()) < job.asked) {
+            const Block b = randomBlock(job.n, job.k, rng);
+            if (std::find(design.blocks.begin(), design.blocks.end(), b) == design.blocks.end())
+                design.blocks.push_back(b);
+        }
+        design.method += ", " + std::to_string(found) + " padded";
+    }
+    return design;
+}
+
+Design generateBest(const Job& job, const Options& opt) {
+    const Problem p{job.n, job.k, job.d, job.m};
+    if (job.d == job.k && job.m == job.k) return {fullWheel(job.n, job.k), "enumeration"};
+    std::optional<Design> split = splitDesign(job, opt);
+    if (split && static_cast<int>(split->blocks.size()) <= job.asked) return *split;
+    Design sa = searchRow(p, job.asked, jobSeed(opt.seed, job.k, job.d, job.m, job.n, 0), opt.effort);
+    if (split && split->blocks.size() < sa.blocks.size()) return *split;
+    return sa;
+}
+
+std::optional<int> existingProven(const fs::path& path, const Job& job) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream buf;
+    buf << in.rdbuf();
+    const std::string text = buf.str();
+    const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    if (lines == 0) return std::nullopt;
+    const auto check = wheeldesign::verifyWheelText(text, {job.k, job.d, job.m, job.n, lines});
+    if (!check.ok) return std::nullopt;
+    return lines;
+}
+
+bool parseKdm(const std::string& s, std::vector<int>& out) {
+    out.clear();
+    std::stringstream ss(s);
+    std::string part;
+    while (std::getline(ss, part, '-')) {
+        if (part.empty()) return false;
+        out.push_back(std::atoi(part.c_str()));
+    }
+    return true;
+}
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: wheelgen [--all] [--family k-d-m]... [--row k-d-m-n]... [--seed S]\n"
+                 "                [--threads T] [--effort X] [--out DIR] [--force] [--check]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options opt;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc) {
+                std::exit(usage());
+            }
+            return argv[++i];
+        };
+        if (a == "--all") opt.all = true;
+        else if (a == "--family") opt.families.push_back(value());
+        else if (a == "--row") opt.rows.push_back(value());
+        else if (a == "--seed") opt.seed = std::stoull(value());
+        else if (a == "--threads") opt.threads = std::max(1, std::stoi(value()));
+        else if (a == "--effort") opt.effort = std::stod(value());
+        else if (a == "--out") opt.out = value();
+        else if (a == "--force") opt.force = true;
+        else if (a == "--check") opt.check = true;
+        else return usage();
+    }
+    if (!opt.all && opt.families.empty() && opt.rows.empty()) return usage();
+
+    std::vector<Job> jobs;
+    for (const auto& type : wheeldesign::wheelTypes()) {
+        for (const auto& size : type.sizes) {
+            const Job job{type.k, type.d, type.m, size.n, size.askedEntries};
+            bool wanted = opt.all;
+            std::vector<int> v;
+            for (const auto& f : opt.families)
+                if (parseKdm(f, v) && v.size() == 3 && v[0] == job.k && v[1] == job.d && v[2] == job.m)
+                    wanted = true;
+            for (const auto& r : opt.rows)
+                if (parseKdm(r, v) && v.size() == 4 && v[0] == job.k && v[1] == job.d &&
+                    v[2] == job.m && v[3] == job.n)
+                    wanted = true;
+            if (wanted) jobs.push_back(job);
+        }
+    }
+    fs::create_directories(opt.out);
+
+    std::atomic<std::size_t> next{0};
+    std::atomic<int> failures{0};
+    auto worker = [&]() {
+        for (std::size_t i = next++; i < jobs.size(); i = next++) {
+            const Job& job = jobs[i];
+            const auto* type = wheeldesign::findWheelTypeByKdm(job.k, job.d, job.m);
+            const int tableEntries = type->size(job.n)->entries;
+            const fs::path path = opt.out / wheeldesign::wheelFileName(job.k, job.d, job.m, job.n);
+            // Lines of an existing proven file of at least E lines (the file must have E), or 0.
+            int have = existingProven(path, job).value_or(0);
+            if (have < job.asked) have = 0;
+            if (opt.check) {
+                const auto c = wheeldesign::verifyWheelFile(
+                    path, {job.k, job.d, job.m, job.n, tableEntries});
+                say("%d-%d-%d-%d %s asked %d table %d %s\n", job.k, job.d, job.m, job.n,
+                    c.ok ? "PROVEN" : "FAILED", job.asked, tableEntries, c.error.c_str());
+                if (!c.ok) ++failures;
+                continue;
+            }
+            const auto t0 = std::chrono::steady_clock::now();
+            Design design = generate(job, opt);
+            const double secs =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+            sortBlocks(design.blocks);
+            const int lines = static_cast<int>(design.blocks.size());
+            const std::string text = wheeldesign::formatWheel(design.blocks);
+            const auto check = wheeldesign::verifyWheelText(text, {job.k, job.d, job.m, job.n, lines});
+            if (!check.ok) {
+                say("%d-%d-%d-%d NOT PROVEN (%s): %s\n", job.k, job.d, job.m, job.n,
+                    design.method.c_str(), check.error.c_str());
+                ++failures;
+                continue;
+            }
+            std::string action = "written";
+            const bool keep = have > 0 && have <= lines && !opt.force;
+            if (keep) {
+                action = "kept existing " + std::to_string(have);
+            } else {
+                std::ofstream out(path, std::ios::binary | std::ios::trunc);
+                out << text;
+                if (!out) {
+                    ++failures;
+                    action = "WRITE FAILED";
+                }
+            }
+            const int shipped = keep ? have : lines;
+            say("%d-%d-%d-%d asked %d found %d (%s) %.1fs %s%s\n", job.k, job.d, job.m, job.n,
+                job.asked, lines, design.method.c_str(), secs, action.c_str(),
+                shipped != tableEntries
+                    ? (" TABLE MISMATCH: table " + std::to_string(tableEntries)).c_str()
+                    : "");
+        }
+    };
+    std::vector<std::thread> pool;
+    for (int t = 0; t < std::min<int>(opt.threads, static_cast<int>(jobs.size())); ++t)
+        pool.emplace_back(worker);
+    for (auto& t : pool) t.join();
+    return failures == 0 ? 0 : 1;
+}
