@@ -43,7 +43,11 @@ struct Options {
     fs::path out = KESTROVA_SOURCE_DATA "/wheels";
     bool force = false;
     bool check = false;
+    double t0 = 0.3, t1 = 0.03;  // temperatures, in units of the mean uphill step
+    int cycles = 6;              // reheats per annealing run
 };
+
+Options globalOptions;
 
 struct Job {
     int k, d, m, n, asked;
@@ -116,10 +120,13 @@ std::uint64_t movesFor(const Problem& p, int blocks, double work) {
 Annealer::Schedule scheduleFor(Annealer& a, const Problem& p, int blocks, double work, Rng& rng) {
     Annealer::Schedule s;
     s.maxMoves = movesFor(p, blocks, work);
-    s.cycleMoves = std::max<std::uint64_t>(100000, s.maxMoves / 6);
+    s.cycleMoves = std::max<std::uint64_t>(100000, s.maxMoves / globalOptions.cycles);
+    // The uphill steps that matter are those near a local minimum: descend a little first.
+    Annealer::Schedule quench{s.maxMoves / 20, s.maxMoves / 20, 1e-3, 1e-3};
+    a.run(quench, rng);
     const double up = a.meanUphill(rng, 2000);
-    s.t0 = 0.6 * up;
-    s.t1 = 0.04 * up;
+    s.t0 = globalOptions.t0 * up;
+    s.t1 = globalOptions.t1 * up;
     return s;
 }
 
@@ -152,99 +159,116 @@ Design searchRow(const Problem& p, int target, std::uint64_t seed, double effort
     dedupe(proven);
     say("  %d-%d-%d-%d: %llu unmet at %d, repaired to %zu\n", p.k, p.d, p.m, p.n,
         static_cast<unsigned long long>(left), target, proven.size());
+    // Bisection between the failed size and the proven one, each try annealed from the proven
+    // design less its weakest blocks.
+    int lo = target, hi = static_cast<int>(proven.size());
+    while (hi - lo > 1) {
+        const int mid = lo + (hi - lo) / 2;
+        a.setBlocks(proven);
+        while (static_cast<int>(a.blocks().size()) > mid) a.removeWeakestBlock();
+        const std::vector<Block> start = a.blocks();
+        if (annealAt(a, p, mid, work / 2, rng, &start)) {
+            proven = a.blocks();
+            dedupe(proven);
+            hi = static_cast<int>(proven.size());
+        } else {
+            lo = mid;
+        }
+    }
+    return {proven, "sa+repair+bisection"};
+}
+
+Design generateBest(const Job& job, const Options& opt);
+
+// A smallest design found for the part problem k-t-m of a: any t numbers of 1..a hold m in a
+// block. Greedy first, then shrunk block by block while annealing still closes it.
+Design searchPart(const Problem& p, int target, std::uint64_t seed, double effort) {
+    Rng rng(seed);
+    Annealer a(p);
+    a.setBlocks({});
+    a.repair(rng);
+    std::vector<Block> proven = a.blocks();
+    dedupe(proven);
+    const double work = effort * 1.5e8;
     while (static_cast<int>(proven.size()) > target) {
         a.setBlocks(proven);
         a.removeWeakestBlock();
         const std::vector<Block> start = a.blocks();
-        if (!annealAt(a, p, static_cast<int>(start.size()), work / 3, rng, &start)) break;
+        if (!annealAt(a, p, static_cast<int>(start.size()), work, rng, &start)) break;
         proven = a.blocks();
         dedupe(proven);
     }
-    return {proven, "sa+repair+descent"};
+    return {proven, "greedy+descent"};
 }
 
-Design generateBest(const Job& job, const Options& opt);
+std::mutex partMutex;
+std::map<std::tuple<int, int, int, int>, std::vector<Block>> partCache;
 
-// Covering designs C(a, k, t) for the parts of a split, made once per size.
-std::mutex coverMutex;
-std::map<std::tuple<int, int, int>, std::vector<Block>> coverCache;
-
-std::vector<Block> cover(int a, int k, int t, const Options& opt) {
-    const auto key = std::make_tuple(a, k, t);
+std::vector<Block> partDesign(int k, int t, int m, int a, const Options& opt) {
+    if (t > a) return {};                // never t drawn in the part
+    if (a <= k) return {(1u << a) - 1};  // one block holds the whole part (padded later)
+    if (t == k && m == k) return fullWheel(a, k);
+    const auto key = std::make_tuple(k, t, m, a);
     {
-        std::lock_guard lock(coverMutex);
-        if (auto it = coverCache.find(key); it != coverCache.end()) return it->second;
+        std::lock_guard lock(partMutex);
+        if (auto it = partCache.find(key); it != partCache.end()) return it->second;
     }
-    std::vector<Block> blocks;
-    if (a <= k) {
-        blocks.push_back((1u << a) - 1);  // one block holds the whole part (padded later)
-    } else {
-        int target = schoenheim(a, k, t);
-        if (const auto* type = wheeldesign::findWheelTypeByKdm(k, t, t))
-            if (const auto* s = type->size(a)) target = std::max(target, s->askedEntries);
-        Options sub = opt;
-        sub.effort = opt.effort * 0.25;
-        blocks = generateBest({k, t, t, a, target}, sub).blocks;
-    }
-    std::lock_guard lock(coverMutex);
-    coverCache[key] = blocks;
+    const Problem p{a, k, t, m};
+    int target = 1;
+    if (t == m) target = schoenheim(a, k, t);
+    if (const auto* type = wheeldesign::findWheelTypeByKdm(k, t, m))
+        if (const auto* s = type->size(a)) target = std::max(target, s->askedEntries);
+    std::vector<Block> blocks =
+        searchPart(p, target, jobSeed(opt.seed, k, t, m, a, 7), opt.effort).blocks;
+    std::lock_guard lock(partMutex);
+    partCache[key] = blocks;
     return blocks;
 }
 
-// Splits 1..n into parts; a d-set drawn has ceil(d/parts) >= m in one part, so covering designs
-// C(a_i, k, m) of the parts make the wheel. Blocks of a part smaller than k are padded.
+// Splits 1..n into parts with thresholds t_i >= m, sum (t_i - 1) < d: a drawn d-set then has at
+// least t_i numbers in some part i, so designs k-t_i-m of the parts make the wheel.
 std::optional<Design> splitDesign(const Job& job, const Options& opt) {
     std::optional<Design> best;
-    for (int parts = 2; parts <= 3; ++parts) {
-        if ((job.d + parts - 1) / parts < job.m) continue;
-        std::vector<int> sizes(parts);
-        // all non-decreasing compositions of n into `parts` sizes >= m
-        std::vector<std::vector<int>> splits;
-        std::function<void(int, int, int, std::vector<int>&)> rec =
-            [&](int idx, int left, int minSize, std::vector<int>& cur) {
-                if (idx == parts - 1) {
-                    if (left >= minSize) {
-                        cur.push_back(left);
-                        splits.push_back(cur);
-                        cur.pop_back();
-                    }
-                    return;
-                }
-                for (int s = minSize; s * (parts - idx) <= left; ++s) {
-                    cur.push_back(s);
-                    rec(idx + 1, left - s, s, cur);
-                    cur.pop_back();
-                }
-            };
-        std::vector<int> cur;
-        rec(0, job.n, job.m, cur);
-        for (const auto& split : splits) {
-            std::vector<Block> blocks;
-            int offset = 0;
-            for (int a : split) {
-                for (Block b : cover(a, job.k, job.m, opt)) {
-                    Block placed = b << offset;
-                    // pad a block of a small part with the lowest numbers outside it
-                    for (int p = 0; std::popcount(placed) < job.k && p < job.n; ++p) placed |= 1u << p;
-                    blocks.push_back(placed);
-                }
-                offset += a;
+    auto consider = [&](const std::vector<int>& sizes, const std::vector<int>& thresholds) {
+        std::vector<Block> blocks;
+        int offset = 0;
+        for (std::size_t i = 0; i < sizes.size(); ++i) {
+            for (Block b : partDesign(job.k, thresholds[i], job.m, sizes[i], opt)) {
+                Block placed = b << offset;
+                // a block of a part smaller than k is filled up with the lowest other numbers
+                for (int q = 0; std::popcount(placed) < job.k && q < job.n; ++q) placed |= 1u << q;
+                blocks.push_back(placed);
             }
-            dedupe(blocks);
-            if (!best || blocks.size() < best->blocks.size()) {
-                std::string name = "split";
-                for (std::size_t j = 0; j < split.size(); ++j) {
-                    name.push_back(j == 0 ? ' ' : '+');
-                    name.append(std::to_string(split[j]));
-                }
-                best = Design{blocks, name};
-            }
+            offset += sizes[i];
         }
+        dedupe(blocks);
+        if (!best || blocks.size() < best->blocks.size()) {
+            std::string name = "split";
+            for (std::size_t i = 0; i < sizes.size(); ++i) {
+                name.push_back(i == 0 ? ' ' : '+');
+                name.append(std::to_string(sizes[i]) + "/" + std::to_string(thresholds[i]));
+            }
+            best = Design{blocks, name};
+        }
+    };
+    const int n = job.n, d = job.d, m = job.m;
+    // two parts, sizes near n/2
+    for (int t1 = m; d + 1 - t1 >= m; ++t1) {
+        const int t2 = d + 1 - t1;
+        for (int a = std::max(1, n / 2 - 4); a <= std::min(n - 1, n / 2 + 4); ++a)
+            consider({a, n - a}, {t1, t2});
     }
+    // three parts, sizes near n/3
+    for (int t1 = m; t1 <= d; ++t1)
+        for (int t2 = m; t2 <= d; ++t2) {
+            const int t3 = d + 2 - t1 - t2;
+            if (t3 < m) continue;
+            for (int a = std::max(1, n / 3 - 3); a <= n / 3 + 3; ++a)
+                for (int b = std::max(1, n / 3 - 3); b <= n / 3 + 3; ++b)
+                    if (n - a - b >= 1) consider({a, b, n - a - b}, {t1, t2, t3});
+        }
     return best;
 }
-
-Design generateBest(const Job& job, const Options& opt);
 
 // A design smaller than asked is filled up with further distinct blocks, so that the file has
 // the E lines of the table.
@@ -325,9 +349,13 @@ int main(int argc, char** argv) {
         else if (a == "--out") opt.out = value();
         else if (a == "--force") opt.force = true;
         else if (a == "--check") opt.check = true;
+        else if (a == "--t0") opt.t0 = std::stod(value());
+        else if (a == "--t1") opt.t1 = std::stod(value());
+        else if (a == "--cycles") opt.cycles = std::max(1, std::stoi(value()));
         else return usage();
     }
     if (!opt.all && opt.families.empty() && opt.rows.empty()) return usage();
+    globalOptions = opt;
 
     std::vector<Job> jobs;
     for (const auto& type : wheeldesign::wheelTypes()) {
