@@ -20,7 +20,8 @@ struct Row {
 std::vector<Row> allRows() {
     std::vector<Row> rows;
     for (const WheelType& t : wheelTypes())
-        for (const WheelSize& s : t.sizes) rows.push_back({t.k, t.d, t.m, s.n, s.entries});
+        for (const WheelSize& s : t.sizes)
+            rows.push_back({t.k, t.d, t.m, s.n, s.entries});
     return rows;
 }
 
@@ -46,7 +47,8 @@ TEST(WheelTable, CountsFilesAndLinesAsked) {
     long asked = 0;
     for (const WheelType& t : wheelTypes()) {
         files += t.sizes.size();
-        for (const WheelSize& s : t.sizes) asked += s.askedEntries;
+        for (const WheelSize& s : t.sizes)
+            asked += s.askedEntries;
     }
     EXPECT_EQ(files, 205u);
     EXPECT_EQ(asked, 66835);
@@ -69,7 +71,8 @@ TEST(WheelTable, SizesAscendAndNeverExceed24) {
 TEST(WheelTable, FullWheelsHoldEveryKSubset) {
     int full = 0;
     for (const WheelType& t : wheelTypes()) {
-        if (!t.isFull()) continue;
+        if (!t.isFull())
+            continue;
         ++full;
         EXPECT_EQ(t.type, 1);
         for (const WheelSize& s : t.sizes)
@@ -80,7 +83,7 @@ TEST(WheelTable, FullWheelsHoldEveryKSubset) {
     EXPECT_EQ(wheelEntries(4, 1, 5), 5);
 }
 
-TEST(WheelTable, ReadsAsThePartSays) {
+TEST(WheelTable, LooksUpTypesSizesAndNames) {
     EXPECT_EQ(wheelEntries(6, 6, 14), 37);  // wheel6 5-4 of 14
     EXPECT_EQ(wheelEntries(6, 8, 11), 37);  // wheel6 4-4 of 11
     EXPECT_EQ(wheelEntries(6, 2, 8), 4);
@@ -117,18 +120,18 @@ TEST(WheelFormat, ParsesAStrictFile) {
     EXPECT_TRUE(verifyWheelText(good, spec).ok);
 
     auto error = [&](const std::string& text) { return parseWheelText(text, spec, blocks); };
-    EXPECT_FALSE(error("01 02 03\n01 02 04\n01 03 04\n02 03 04").ok);        // last LF
-    EXPECT_FALSE(error("01 02 03\r\n01 02 04\n01 03 04\n02 03 04\n").ok);    // CR
-    EXPECT_FALSE(error("01,02,03\n01 02 04\n01 03 04\n02 03 04\n").ok);      // commas
-    EXPECT_FALSE(error("01 02 03\n01 02 04\n01 03 04\n").ok);                // too few
-    EXPECT_FALSE(error(good + "01 02 03\n").ok);                              // too many
-    EXPECT_FALSE(error("01 03 02\n01 02 04\n01 03 04\n02 03 04\n").ok);      // order
-    EXPECT_FALSE(error("01 02 05\n01 02 04\n01 03 04\n02 03 04\n").ok);      // > n
-    EXPECT_FALSE(error("00 02 03\n01 02 04\n01 03 04\n02 03 04\n").ok);      // 0
-    EXPECT_FALSE(error(" 1 02 03\n01 02 04\n01 03 04\n02 03 04\n").ok);      // blank in field
-    EXPECT_FALSE(error("01 02  03\n01 02 04\n01 03 04\n02 03 04\n").ok);     // two blanks
-    EXPECT_FALSE(error("01 02 03\n01 02 03\n01 03 04\n02 03 04\n").ok);      // repeated
-    EXPECT_FALSE(error("01 02 03 \n01 02 04\n01 03 04\n02 03 04\n").ok);     // trailing blank
+    EXPECT_FALSE(error("01 02 03\n01 02 04\n01 03 04\n02 03 04").ok);      // last LF
+    EXPECT_FALSE(error("01 02 03\r\n01 02 04\n01 03 04\n02 03 04\n").ok);  // CR
+    EXPECT_FALSE(error("01,02,03\n01 02 04\n01 03 04\n02 03 04\n").ok);    // commas
+    EXPECT_FALSE(error("01 02 03\n01 02 04\n01 03 04\n").ok);              // too few
+    EXPECT_FALSE(error(good + "01 02 03\n").ok);                           // too many
+    EXPECT_FALSE(error("01 03 02\n01 02 04\n01 03 04\n02 03 04\n").ok);    // order
+    EXPECT_FALSE(error("01 02 05\n01 02 04\n01 03 04\n02 03 04\n").ok);    // > n
+    EXPECT_FALSE(error("00 02 03\n01 02 04\n01 03 04\n02 03 04\n").ok);    // 0
+    EXPECT_FALSE(error(" 1 02 03\n01 02 04\n01 03 04\n02 03 04\n").ok);    // blank in field
+    EXPECT_FALSE(error("01 02  03\n01 02 04\n01 03 04\n02 03 04\n").ok);   // two blanks
+    EXPECT_FALSE(error("01 02 03\n01 02 03\n01 03 04\n02 03 04\n").ok);    // repeated
+    EXPECT_FALSE(error("01 02 03 \n01 02 04\n01 03 04\n02 03 04\n").ok);   // trailing blank
 }
 
 TEST(WheelGuarantee, FindsEveryUnmetDraw) {
@@ -142,7 +145,8 @@ TEST(WheelGuarantee, FindsEveryUnmetDraw) {
     // A full wheel less one line misses exactly that line.
     std::vector<Block> full;
     for (std::uint32_t x = 0; x < (1u << 8); ++x)
-        if (std::popcount(x) == 5) full.push_back(x);
+        if (std::popcount(x) == 5)
+            full.push_back(x);
     EXPECT_EQ(countUnmetDraws(full, 8, 5, 5), 0u);
     full.erase(full.begin() + 17);
     EXPECT_EQ(countUnmetDraws(full, 8, 5, 5), 1u);

@@ -21,7 +21,8 @@ struct RankTables {
             std::uint32_t r = 0;
             int i = 0;
             for (int e = 0; e < 12; ++e)
-                if ((v >> e) & 1u) r += static_cast<std::uint32_t>(wheeldesign::binomial(e, ++i));
+                if ((v >> e) & 1u)
+                    r += static_cast<std::uint32_t>(wheeldesign::binomial(e, ++i));
             low[v] = r;
             for (int c = 0; c <= 12; ++c) {
                 std::uint32_t h = 0;
@@ -51,8 +52,10 @@ std::uint32_t mapPattern(std::uint32_t pattern, const int* points) {
 
 std::vector<std::uint32_t> subsetsOf(int size, int count) {
     std::vector<std::uint32_t> out;
-    if (count < 0 || count > size) return out;
-    if (count == 0) return {0u};
+    if (count < 0 || count > size)
+        return out;
+    if (count == 0)
+        return {0u};
     const std::uint32_t end = 1u << size;
     for (std::uint32_t x = (1u << count) - 1; x < end;) {
         out.push_back(x);
@@ -97,14 +100,37 @@ std::uint64_t Rng::next() {
 }
 
 int nthBit(std::uint32_t mask, int i) {
-    for (; i > 0; --i) mask &= mask - 1;
+    for (; i > 0; --i)
+        mask &= mask - 1;
     return std::countr_zero(mask);
 }
 
 Block randomBlock(int n, int k, Rng& rng) {
     Block b = 0;
-    while (std::popcount(b) < k) b |= 1u << rng.below(static_cast<std::uint32_t>(n));
+    while (std::popcount(b) < k)
+        b |= 1u << rng.below(static_cast<std::uint32_t>(n));
     return b;
+}
+
+Block permuteBlock(Block b, const std::vector<int>& perm) {
+    Block out = 0;
+    while (b != 0) {
+        out |= 1u << perm[std::countr_zero(b)];
+        b &= b - 1;
+    }
+    return out;
+}
+
+void Annealer::setGroup(std::vector<std::vector<int>> perms, int orbits) {
+    perms_ = std::move(perms);
+    inverses_.clear();
+    for (const auto& perm : perms_) {
+        std::vector<int> inv(perm.size());
+        for (std::size_t i = 0; i < perm.size(); ++i)
+            inv[perm[i]] = static_cast<int>(i);
+        inverses_.push_back(std::move(inv));
+    }
+    orbitBlocks_ = orbits * static_cast<int>(perms_.size());
 }
 
 Annealer::Annealer(const Problem& p) : p_(p) {
@@ -154,9 +180,11 @@ void Annealer::addBlockCounts(Block b, int sign) {
             for (std::uint32_t c : outs) {
                 const int r = rank(am | mapPattern(c, out));
                 if (sign > 0) {
-                    if (count_[r]++ == 0 && where_[r] >= 0) markCovered(r);
+                    if (count_[r]++ == 0 && where_[r] >= 0)
+                        markCovered(r);
                 } else {
-                    if (--count_[r] == 0) markUncovered(r);
+                    if (--count_[r] == 0)
+                        markUncovered(r);
                 }
             }
         }
@@ -168,9 +196,11 @@ void Annealer::setBlocks(const std::vector<Block>& blocks) {
     std::fill(count_.begin(), count_.end(), 0);
     std::fill(where_.begin(), where_.end(), -1);
     uncovered_.clear();
-    for (Block b : blocks_) addBlockCounts(b, +1);
+    for (Block b : blocks_)
+        addBlockCounts(b, +1);
     for (std::size_t r = 0; r < count_.size(); ++r)
-        if (count_[r] == 0) markUncovered(static_cast<int>(r));
+        if (count_[r] == 0)
+            markUncovered(static_cast<int>(r));
 }
 
 long Annealer::evalMove(Block b, int x, int y) {
@@ -180,8 +210,10 @@ long Annealer::evalMove(Block b, int x, int y) {
     pointsOf(b & ~X, in);
     pointsOf(full & ~b & ~Y, out);
     const std::size_t nt = tPatterns_.size(), nu = uPatterns_.size();
-    for (std::size_t i = 0; i < nt; ++i) tMasks_[i] = mapPattern(tPatterns_[i], in);
-    for (std::size_t i = 0; i < nu; ++i) uMasks_[i] = mapPattern(uPatterns_[i], out);
+    for (std::size_t i = 0; i < nt; ++i)
+        tMasks_[i] = mapPattern(tPatterns_[i], in);
+    for (std::size_t i = 0; i < nu; ++i)
+        uMasks_[i] = mapPattern(uPatterns_[i], out);
     long delta = 0;
     std::uint32_t* pr = pairs_.data();
     for (std::size_t i = 0; i < nt; ++i) {
@@ -201,21 +233,26 @@ void Annealer::applyMove(int blockIndex, int x, int y) {
     const std::size_t np = pairs_.size();
     for (std::size_t i = 0; i < np; i += 2) {
         const int r1 = static_cast<int>(pairs_[i]), r2 = static_cast<int>(pairs_[i + 1]);
-        if (--count_[r1] == 0) markUncovered(r1);
-        if (count_[r2]++ == 0) markCovered(r2);
+        if (--count_[r1] == 0)
+            markUncovered(r1);
+        if (count_[r2]++ == 0)
+            markCovered(r2);
     }
     blocks_[blockIndex] ^= (1u << x) | (1u << y);
 }
 
 bool Annealer::proposeMove(Rng& rng, int& blockIndex, int& x, int& y) {
-    if (uncovered_.empty()) return false;
-    const std::uint32_t S = dsets_[uncovered_[rng.below(static_cast<std::uint32_t>(uncovered_.size()))]];
+    if (uncovered_.empty())
+        return false;
+    const std::uint32_t S =
+        dsets_[uncovered_[rng.below(static_cast<std::uint32_t>(uncovered_.size()))]];
     const int e = static_cast<int>(blocks_.size());
     const int start = static_cast<int>(rng.below(static_cast<std::uint32_t>(e)));
     int chosen = -1, best = -1, bestI = 0;
     for (int t = 0; t < e; ++t) {
         int i = start + t;
-        if (i >= e) i -= e;
+        if (i >= e)
+            i -= e;
         const int c = std::popcount(blocks_[i] & S);
         if (c == p_.m - 1) {
             chosen = i;
@@ -226,11 +263,14 @@ bool Annealer::proposeMove(Rng& rng, int& blockIndex, int& x, int& y) {
             bestI = i;
         }
     }
-    if (chosen < 0) chosen = bestI;
+    if (chosen < 0)
+        chosen = bestI;
     const Block b = blocks_[chosen];
     const std::uint32_t outside = b & ~S, inside = S & ~b;
-    x = nthBit(outside, static_cast<int>(rng.below(static_cast<std::uint32_t>(std::popcount(outside)))));
-    y = nthBit(inside, static_cast<int>(rng.below(static_cast<std::uint32_t>(std::popcount(inside)))));
+    x = nthBit(outside,
+               static_cast<int>(rng.below(static_cast<std::uint32_t>(std::popcount(outside)))));
+    y = nthBit(inside,
+               static_cast<int>(rng.below(static_cast<std::uint32_t>(std::popcount(inside)))));
     blockIndex = chosen;
     return true;
 }
@@ -240,7 +280,8 @@ double Annealer::meanUphill(Rng& rng, int samples) {
     int count = 0;
     for (int s = 0; s < samples; ++s) {
         int bi, x, y;
-        if (!proposeMove(rng, bi, x, y)) break;
+        if (!proposeMove(rng, bi, x, y))
+            break;
         const long delta = evalMove(blocks_[bi], x, y);
         if (delta > 0) {
             sum += static_cast<double>(delta);
@@ -262,17 +303,45 @@ std::uint64_t Annealer::run(const Schedule& schedule, Rng& rng) {
     while (moves < schedule.maxMoves && !uncovered_.empty()) {
         int bi, x, y;
         proposeMove(rng, bi, x, y);
-        const long delta = evalMove(blocks_[bi], x, y);
-        ++moves;
-        if (delta <= 0 || rng.unit() < std::exp(-static_cast<double>(delta) / t)) {
-            applyMove(bi, x, y);
+        std::uint64_t step = 1;
+        bool accepted = false;
+        if (bi < orbitBlocks_) {
+            // The same swap on every block of the orbit, applied one by one, undone if refused.
+            const int g = static_cast<int>(perms_.size());
+            const int first = bi - bi % g;
+            const int x0 = inverses_[bi % g][x], y0 = inverses_[bi % g][y];
+            long delta = 0;
+            for (int e = 0; e < g; ++e) {
+                const int xe = perms_[e][x0], ye = perms_[e][y0];
+                delta += evalMove(blocks_[first + e], xe, ye);
+                applyMove(first + e, xe, ye);
+            }
+            // an orbit's cost changes come in orbits too: compare per block
+            accepted = delta <= 0 || rng.unit() < std::exp(-static_cast<double>(delta) / (t * g));
+            if (!accepted) {
+                for (int e = g - 1; e >= 0; --e) {
+                    const int xe = perms_[e][x0], ye = perms_[e][y0];
+                    evalMove(blocks_[first + e], ye, xe);
+                    applyMove(first + e, ye, xe);
+                }
+            }
+            step = static_cast<std::uint64_t>(g);
+        } else {
+            const long delta = evalMove(blocks_[bi], x, y);
+            accepted = delta <= 0 || rng.unit() < std::exp(-static_cast<double>(delta) / t);
+            if (accepted)
+                applyMove(bi, x, y);
+        }
+        if (accepted) {
             if (cost() < bestCost) {
                 bestCost = cost();
                 best = blocks_;
             }
         }
-        t *= factor;
-        if (++inCycle >= cycle) {
+        moves += step;
+        t *= step == 1 ? factor : std::pow(factor, static_cast<double>(step));
+        inCycle += step;
+        if (inCycle >= cycle) {
             // Reheat from the best state; the more cycles without progress, the hotter.
             inCycle = 0;
             cyclesWithout = bestCost < cycleStartBest ? 0 : cyclesWithout + 1;
@@ -281,7 +350,8 @@ std::uint64_t Annealer::run(const Schedule& schedule, Rng& rng) {
             t = schedule.t0 * (cyclesWithout % 2 == 0 ? 0.5 : 1.0);
         }
     }
-    if (cost() > bestCost) setBlocks(best);
+    if (cost() > bestCost)
+        setBlocks(best);
     return moves;
 }
 
@@ -295,12 +365,16 @@ void Annealer::repair(Rng& rng) {
         for (int c = 0; c < 400; ++c) {
             // m random points of S, then random others.
             Block b = 0;
-            while (std::popcount(b) < p_.m) b |= 1u << sPts[rng.below(static_cast<std::uint32_t>(ns))];
-            while (std::popcount(b) < p_.k) b |= 1u << rng.below(static_cast<std::uint32_t>(p_.n));
+            while (std::popcount(b) < p_.m)
+                b |= 1u << sPts[rng.below(static_cast<std::uint32_t>(ns))];
+            while (std::popcount(b) < p_.k)
+                b |= 1u << rng.below(static_cast<std::uint32_t>(p_.n));
             long gain = 0;
             for (std::uint32_t r : uncovered_)
-                if (std::popcount(b & dsets_[r]) >= p_.m) ++gain;
-            if (std::find(blocks_.begin(), blocks_.end(), b) != blocks_.end()) gain = 0;
+                if (std::popcount(b & dsets_[r]) >= p_.m)
+                    ++gain;
+            if (std::find(blocks_.begin(), blocks_.end(), b) != blocks_.end())
+                gain = 0;
             if (gain > bestGain) {
                 bestGain = gain;
                 bestBlock = b;
@@ -312,7 +386,8 @@ void Annealer::repair(Rng& rng) {
 }
 
 void Annealer::removeWeakestBlock() {
-    if (blocks_.empty()) return;
+    if (blocks_.empty())
+        return;
     int in[24], out[24];
     const std::uint32_t full = (1u << p_.n) - 1;
     std::size_t weakest = 0;
@@ -328,7 +403,8 @@ void Annealer::removeWeakestBlock() {
             for (std::uint32_t a : ins) {
                 const std::uint32_t am = mapPattern(a, in);
                 for (std::uint32_t c : outs)
-                    if (count_[rank(am | mapPattern(c, out))] == 1) ++loss;
+                    if (count_[rank(am | mapPattern(c, out))] == 1)
+                        ++loss;
             }
         }
         if (weakestLoss < 0 || loss < weakestLoss) {

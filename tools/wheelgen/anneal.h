@@ -37,6 +37,10 @@ public:
     explicit Annealer(const Problem& p);
 
     void setBlocks(const std::vector<Block>& blocks);
+    // Keeps the first orbits * |G| blocks invariant under the group: block o|G| + g is element g
+    // (perms[g][point], perms[0] the identity) applied to block o|G|. Call before setBlocks with
+    // blocks laid out that way; the blocks after the orbits stay free.
+    void setGroup(std::vector<std::vector<int>> perms, int orbits);
     const std::vector<Block>& blocks() const { return blocks_; }
     std::uint64_t cost() const { return uncovered_.size(); }
 
@@ -76,6 +80,11 @@ private:
     std::vector<std::uint32_t> uPatterns_;  // (d-m)-subsets of n-k-1 indices
     std::vector<std::uint32_t> tMasks_, uMasks_;
     std::vector<std::uint32_t> pairs_;
+    std::vector<std::vector<int>> perms_, inverses_;
+    int orbitBlocks_ = 0;
 };
+
+// The block's image under a permutation of the points.
+Block permuteBlock(Block b, const std::vector<int>& perm);
 
 }  // namespace wheelgen

@@ -12,13 +12,14 @@ struct Row {
     std::string_view form;
     int k, type, d, m;
     std::vector<int> ns;
-    std::vector<int> asked;                // empty for a full wheel: E = C(n, k)
+    std::vector<int> asked;                    // empty for a full wheel: E = C(n, k)
     std::vector<std::pair<int, int>> shipped;  // (n, E of the shipped file) where it differs
 };
 
 std::vector<int> range(int from, int to) {
     std::vector<int> ns;
-    for (int n = from; n <= to; ++n) ns.push_back(n);
+    for (int n = from; n <= to; ++n)
+        ns.push_back(n);
     return ns;
 }
 
@@ -31,7 +32,8 @@ WheelType makeType(const Row& row) {
         const int asked = row.asked.empty() ? static_cast<int>(binomial(n, row.k)) : row.asked[i];
         int entries = asked;
         for (const auto& [sn, se] : row.shipped)
-            if (sn == n) entries = se;
+            if (sn == n)
+                entries = se;
         type.sizes.push_back({n, entries, asked});
     }
     return type;
@@ -48,12 +50,12 @@ std::vector<WheelType> buildTable() {
         {"Wheel5", 5, 2, 5, 4, range(7, 20), {3, 5, 9, 14, 22, 35, 50, 69, 95, 134, 182, 272, 350, 446}, {{14, 74}, {15, 110}, {16, 152}, {17, 206}, {19, 351}, {20, 447}}},
         {"Wheel5", 5, 3, 5, 3, range(10, 24), {2, 5, 6, 8, 10, 13, 14, 18, 25, 26, 32, 37, 41, 49, 55}, {}},
         {"Wheel5", 5, 4, 4, 4, range(6, 12), {5, 9, 20, 30, 51, 66, 117}, {}},
-        {"Wheel5", 5, 5, 4, 3, range(9, 20), {5, 7, 10, 12, 16, 21, 24, 34, 42, 52, 64, 74}, {{15, 25}}},
+        {"Wheel5", 5, 5, 4, 3, range(9, 20), {5, 7, 10, 12, 16, 21, 24, 34, 42, 52, 64, 74}, {}},
         {"Wheel5", 5, 6, 3, 3, range(8, 18), {8, 12, 17, 20, 29, 34, 43, 60, 72, 89, 105}, {}},
 
         {"wheel6", 6, 1, 6, 6, range(7, 14), {}, {}},
-        {"wheel6", 6, 2, 6, 5, range(8, 24), {4, 7, 14, 22, 38, 61, 98, 151, 232, 338, 485, 689, 961, 1200, 1753, 2259, 2917}, {{12, 39}, {14, 103}, {15, 175}, {16, 260}, {17, 389}, {18, 549}, {19, 759}, {20, 1038}, {21, 1405}, {22, 1856}, {23, 2417}, {24, 3110}}},
-        {"wheel6", 6, 3, 6, 4, range(10, 24), {3, 5, 6, 10, 14, 19, 26, 34, 42, 54, 66, 80, 111, 131, 160}, {{14, 15}, {16, 30}, {17, 40}, {18, 54}, {19, 69}, {20, 88}, {21, 113}, {22, 139}, {23, 172}, {24, 208}}},
+        {"wheel6", 6, 2, 6, 5, range(8, 24), {4, 7, 14, 22, 38, 61, 98, 151, 232, 338, 485, 689, 961, 1200, 1753, 2259, 2917}, {{14, 102}, {15, 173}, {16, 260}, {17, 373}, {18, 536}, {19, 742}, {20, 1026}, {21, 1373}, {22, 1813}, {23, 2353}, {24, 3029}}},
+        {"wheel6", 6, 3, 6, 4, range(10, 24), {3, 5, 6, 10, 14, 19, 26, 34, 42, 54, 66, 80, 111, 131, 160}, {{17, 38}, {18, 54}, {19, 69}, {20, 88}, {21, 113}, {22, 139}, {23, 172}, {24, 208}}},
         {"wheel6", 6, 4, 6, 3, range(15, 24), {4, 5, 6, 7, 9, 10, 13, 15, 17, 20}, {}},
         {"wheel6", 6, 5, 5, 5, range(9, 20), {30, 50, 100, 132, 245, 371, 580, 808, 1213, 1547, 2175, 2900}, {{14, 378}, {15, 622}, {16, 897}, {17, 1279}, {18, 1759}, {19, 2388}, {20, 3154}}},
         {"wheel6", 6, 6, 5, 4, range(9, 14), {3, 7, 10, 17, 25, 37}, {}},
@@ -70,7 +72,8 @@ std::vector<WheelType> buildTable() {
     };
     // clang-format on
     std::vector<WheelType> table;
-    for (const Row& row : rows) table.push_back(makeType(row));
+    for (const Row& row : rows)
+        table.push_back(makeType(row));
     return table;
 }
 
@@ -78,11 +81,14 @@ std::vector<WheelType> buildTable() {
 
 const WheelSize* WheelType::size(int n) const {
     for (const WheelSize& s : sizes)
-        if (s.n == n) return &s;
+        if (s.n == n)
+            return &s;
     return nullptr;
 }
 
-std::string WheelType::caption() const { return "Guarantee Match " + std::to_string(m); }
+std::string WheelType::caption() const {
+    return "Guarantee Match " + std::to_string(m);
+}
 
 std::string WheelType::heading() const {
     return "Any " + std::to_string(d) + " from Group Picked";
@@ -96,42 +102,67 @@ const std::vector<WheelType>& wheelTypes() {
 std::vector<const WheelType*> wheelTypesOf(int k) {
     std::vector<const WheelType*> result;
     for (const WheelType& t : wheelTypes())
-        if (t.k == k) result.push_back(&t);
+        if (t.k == k)
+            result.push_back(&t);
     return result;
 }
 
 const WheelType* findWheelType(int k, int type) {
     for (const WheelType& t : wheelTypes())
-        if (t.k == k && t.type == type) return &t;
+        if (t.k == k && t.type == type)
+            return &t;
     return nullptr;
 }
 
 const WheelType* findWheelTypeByKdm(int k, int d, int m) {
     for (const WheelType& t : wheelTypes())
-        if (t.k == k && t.d == d && t.m == m) return &t;
+        if (t.k == k && t.d == d && t.m == m)
+            return &t;
     return nullptr;
 }
 
 int wheelEntries(int k, int type, int n) {
     const WheelType* t = findWheelType(k, type);
-    if (t == nullptr) return 0;
+    if (t == nullptr)
+        return 0;
     const WheelSize* s = t->size(n);
     return s == nullptr ? 0 : s->entries;
 }
 
+namespace {
+// "k-d-m": the name of a wheel kind in its file names.
+std::string kindName(int k, int d, int m) {
+    std::string name;
+    for (int v : {k, d, m}) {
+        if (!name.empty())
+            name.push_back('-');
+        name.append(std::to_string(v));
+    }
+    return name;
+}
+}  // namespace
+
 std::string wheelFileName(int k, int d, int m, int n) {
-    return std::to_string(k) + "-" + std::to_string(d) + "-" + std::to_string(m) + "-" +
-           std::to_string(n) + ".whl";
+    std::string name = kindName(k, d, m);
+    name.push_back('-');
+    name.append(std::to_string(n));
+    name.append(".whl");
+    return name;
 }
 
 std::string wheelEntryFileSuffix(int k, int d, int m) {
-    return "-" + std::to_string(k) + "-" + std::to_string(d) + "-" + std::to_string(m) + ".lot";
+    std::string suffix = "-";
+    suffix.append(kindName(k, d, m));
+    suffix.append(".lot");
+    return suffix;
 }
 
 std::uint64_t binomial(int n, int r) {
-    if (r < 0 || n < 0 || r > n) return 0;
+    if (r < 0 || n < 0 || r > n)
+        return 0;
     std::uint64_t c = 1;
-    for (int i = 1; i <= r; ++i) c = c * static_cast<std::uint64_t>(n - r + i) / i;
+    for (int i = 1; i <= r; ++i)
+        c = c * static_cast<std::uint64_t>(n - r + i) / i;
     return c;
 }
 

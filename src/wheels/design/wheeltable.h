@@ -19,11 +19,11 @@ struct WheelSize {
 };
 
 struct WheelType {
-    std::string_view form;  // "wheel4", "Wheel5", "wheel6", "wheel7"
-    int k = 0;              // numbers per entry
-    int type = 0;           // the window's wheeltype, 1..T (Option1..OptionT)
-    int d = 0;              // numbers drawn among the group
-    int m = 0;              // guaranteed match
+    std::string_view form;         // "wheel4", "Wheel5", "wheel6", "wheel7"
+    int k = 0;                     // numbers per entry
+    int type = 0;                  // the window's wheeltype, 1..T (Option1..OptionT)
+    int d = 0;                     // numbers drawn among the group
+    int m = 0;                     // guaranteed match
     std::vector<WheelSize> sizes;  // ascending n
 
     bool isFull() const { return d == k && m == k; }

@@ -20,8 +20,8 @@ WheelCheck fail(int line, const std::string& what) {
 }
 
 bool validSpec(const WheelSpec& s) {
-    return s.k >= 1 && s.k <= 7 && s.d >= 1 && s.d <= s.n && s.m >= 1 && s.m <= s.k &&
-           s.m <= s.d && s.n >= s.k && s.n <= kMaxGroup && s.entries >= 1;
+    return s.k >= 1 && s.k <= 7 && s.d >= 1 && s.d <= s.n && s.m >= 1 && s.m <= s.k && s.m <= s.d &&
+           s.n >= s.k && s.n <= kMaxGroup && s.entries >= 1;
 }
 
 // Next mask with the same popcount (Gosper).
@@ -37,7 +37,8 @@ std::string formatWheelLine(Block block) {
     std::string line;
     for (int p = 1; p <= kMaxGroup; ++p) {
         if ((block >> (p - 1)) & 1u) {
-            if (!line.empty()) line += ' ';
+            if (!line.empty())
+                line += ' ';
             line += static_cast<char>('0' + p / 10);
             line += static_cast<char>('0' + p % 10);
         }
@@ -54,23 +55,26 @@ std::string formatWheel(std::span<const Block> blocks) {
     return text;
 }
 
-WheelCheck parseWheelText(std::string_view text, const WheelSpec& spec, std::vector<Block>& blocks) {
+WheelCheck parseWheelText(std::string_view text, const WheelSpec& spec,
+                          std::vector<Block>& blocks) {
     blocks.clear();
-    if (!validSpec(spec)) return fail(0, "invalid wheel specification");
+    if (!validSpec(spec))
+        return fail(0, "invalid wheel specification");
     const std::size_t width = static_cast<std::size_t>(3 * spec.k - 1);
     std::size_t pos = 0;
     int line = 0;
     while (pos < text.size()) {
         ++line;
         const std::size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos) return fail(line, "no LF at the end of the line");
+        if (end == std::string_view::npos)
+            return fail(line, "no LF at the end of the line");
         const std::string_view s = text.substr(pos, end - pos);
         pos = end + 1;
         if (line > spec.entries)
             return fail(line, "more lines than the " + std::to_string(spec.entries) + " entries");
         if (s.size() != width)
-            return fail(line, "length " + std::to_string(s.size()) + ", expected " +
-                                  std::to_string(width));
+            return fail(
+                line, "length " + std::to_string(s.size()) + ", expected " + std::to_string(width));
         Block block = 0;
         int previous = 0;
         for (int j = 0; j < spec.k; ++j) {
@@ -81,9 +85,10 @@ WheelCheck parseWheelText(std::string_view text, const WheelSpec& spec, std::vec
                 return fail(line, "no single blank after field " + std::to_string(j + 1));
             const int v = (a - '0') * 10 + (b - '0');
             if (v < 1 || v > spec.n)
-                return fail(line, "value " + std::to_string(v) + " outside 1.." +
-                                      std::to_string(spec.n));
-            if (v <= previous) return fail(line, "values not strictly ascending");
+                return fail(line,
+                            "value " + std::to_string(v) + " outside 1.." + std::to_string(spec.n));
+            if (v <= previous)
+                return fail(line, "values not strictly ascending");
             previous = v;
             block |= 1u << (v - 1);
         }
@@ -91,8 +96,8 @@ WheelCheck parseWheelText(std::string_view text, const WheelSpec& spec, std::vec
     }
     if (line != spec.entries) {
         blocks.clear();
-        return fail(0, "has " + std::to_string(line) + " lines, expected " +
-                           std::to_string(spec.entries));
+        return fail(
+            0, "has " + std::to_string(line) + " lines, expected " + std::to_string(spec.entries));
     }
     std::vector<Block> sorted = blocks;
     std::sort(sorted.begin(), sorted.end());
@@ -108,7 +113,8 @@ WheelCheck parseWheelText(std::string_view text, const WheelSpec& spec, std::vec
 
 std::uint64_t countUnmetDraws(std::span<const Block> blocks, int n, int d, int m,
                               Block* firstUnmet) {
-    if (d < 1 || d > n || n > kMaxGroup) return 0;
+    if (d < 1 || d > n || n > kMaxGroup)
+        return 0;
     const std::size_t count = blocks.size();
     std::uint64_t unmet = 0;
     bool haveFirst = false;
@@ -120,7 +126,8 @@ std::uint64_t countUnmetDraws(std::span<const Block> blocks, int n, int d, int m
         bool met = false;
         for (std::size_t t = 0; t < count; ++t) {
             std::size_t i = last + t;
-            if (i >= count) i -= count;
+            if (i >= count)
+                i -= count;
             if (std::popcount(blocks[i] & draw) >= m) {
                 met = true;
                 last = i;
@@ -129,10 +136,12 @@ std::uint64_t countUnmetDraws(std::span<const Block> blocks, int n, int d, int m
         }
         if (!met) {
             ++unmet;
-            if (!haveFirst && firstUnmet != nullptr) *firstUnmet = draw;
+            if (!haveFirst && firstUnmet != nullptr)
+                *firstUnmet = draw;
             haveFirst = true;
         }
-        if (draw == end - (1u << (n - d))) break;  // the last d-subset: the top d positions
+        if (draw == end - (1u << (n - d)))
+            break;  // the last d-subset: the top d positions
     }
     return unmet;
 }
@@ -140,7 +149,8 @@ std::uint64_t countUnmetDraws(std::span<const Block> blocks, int n, int d, int m
 WheelCheck verifyWheelText(std::string_view text, const WheelSpec& spec) {
     std::vector<Block> blocks;
     WheelCheck c = parseWheelText(text, spec, blocks);
-    if (!c.ok) return c;
+    if (!c.ok)
+        return c;
     c.draws = binomial(spec.n, spec.d);
     Block first = 0;
     c.unmet = countUnmetDraws(blocks, spec.n, spec.d, spec.m, &first);
@@ -155,11 +165,13 @@ WheelCheck verifyWheelText(std::string_view text, const WheelSpec& spec) {
 
 WheelCheck verifyWheelFile(const std::filesystem::path& path, const WheelSpec& spec) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return fail(0, "cannot open " + path.string());
+    if (!in)
+        return fail(0, "cannot open " + path.string());
     std::ostringstream buffer;
     buffer << in.rdbuf();
     WheelCheck c = verifyWheelText(buffer.str(), spec);
-    if (!c.ok) c.error = path.filename().string() + ": " + c.error;
+    if (!c.ok)
+        c.error = path.filename().string() + ": " + c.error;
     return c;
 }
 

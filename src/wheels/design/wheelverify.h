@@ -24,10 +24,10 @@ struct WheelSpec {
 
 struct WheelCheck {
     bool ok = false;
-    std::string error;          // empty when ok
-    int lines = 0;              // lines read
-    std::uint64_t draws = 0;    // d-subsets checked
-    std::uint64_t unmet = 0;    // d-subsets met by no line in m positions
+    std::string error;        // empty when ok
+    int lines = 0;            // lines read
+    std::uint64_t draws = 0;  // d-subsets checked
+    std::uint64_t unmet = 0;  // d-subsets met by no line in m positions
 };
 
 // "01 02 03 04 05 06" for the positions of the mask, ascending.
