@@ -229,6 +229,51 @@ long Annealer::evalMove(Block b, int x, int y) {
     return delta;
 }
 
+long Annealer::evalMoveWeighted(Block b, int x, int y) {
+    evalMove(b, x, y);
+    long delta = 0;
+    const std::size_t np = pairs_.size();
+    for (std::size_t i = 0; i < np; i += 2) {
+        const std::uint32_t r1 = pairs_[i], r2 = pairs_[i + 1];
+        if (count_[r1] == 1)
+            delta += weight_[r1];
+        if (count_[r2] == 0)
+            delta -= weight_[r2];
+    }
+    return delta;
+}
+
+std::uint64_t Annealer::runWeighted(std::uint64_t maxMoves, Rng& rng) {
+    weight_.assign(dsets_.size(), 1);
+    std::vector<Block> best = blocks_;
+    std::uint64_t bestCost = cost();
+    std::uint64_t moves = 0;
+    int stuck = 0;
+    const int patience = 40;
+    while (moves < maxMoves && !uncovered_.empty()) {
+        int bi, x, y;
+        proposeMove(rng, bi, x, y);
+        ++moves;
+        const long delta = evalMoveWeighted(blocks_[bi], x, y);
+        if (delta < 0 || (delta == 0 && rng.below(4) == 0)) {
+            applyMove(bi, x, y);
+            if (delta < 0)
+                stuck = 0;
+            if (cost() < bestCost) {
+                bestCost = cost();
+                best = blocks_;
+            }
+        } else if (++stuck >= patience) {
+            for (std::uint32_t r : uncovered_)
+                ++weight_[r];
+            stuck = 0;
+        }
+    }
+    if (cost() > bestCost)
+        setBlocks(best);
+    return moves;
+}
+
 void Annealer::applyMove(int blockIndex, int x, int y) {
     const std::size_t np = pairs_.size();
     for (std::size_t i = 0; i < np; i += 2) {

@@ -53,6 +53,11 @@ public:
     // Returns the number of moves made.
     std::uint64_t run(const Schedule& schedule, Rng& rng);
 
+    // Local search with weights on the d-subsets: a move is taken when it does not raise the
+    // weight of the unmet subsets; at a local minimum the unmet ones weigh one more. Leaves the
+    // best state found (by count) in blocks().
+    std::uint64_t runWeighted(std::uint64_t maxMoves, Rng& rng);
+
     // Adds blocks greedily until every d-subset is met (the result is a proven upper bound).
     void repair(Rng& rng);
     // Removes the block whose loss leaves the fewest d-subsets unmet.
@@ -65,6 +70,8 @@ private:
     void addBlockCounts(Block b, int sign);
     // Fills pairs_ with the (lose, gain) ranks of moving point x of block b to y; returns delta.
     long evalMove(Block b, int x, int y);
+    // As evalMove, with the change of the weight of the unmet subsets.
+    long evalMoveWeighted(Block b, int x, int y);
     void applyMove(int blockIndex, int x, int y);
     bool proposeMove(Rng& rng, int& blockIndex, int& x, int& y);
     void markUncovered(int r);
@@ -76,6 +83,7 @@ private:
     std::vector<std::uint16_t> count_;  // rank -> blocks meeting it in m points
     std::vector<std::int32_t> where_;   // rank -> index in uncovered_, or -1
     std::vector<std::uint32_t> uncovered_;
+    std::vector<std::uint32_t> weight_;     // rank -> weight (weighted search only)
     std::vector<std::uint32_t> tPatterns_;  // (m-1)-subsets of k-1 indices
     std::vector<std::uint32_t> uPatterns_;  // (d-m)-subsets of n-k-1 indices
     std::vector<std::uint32_t> tMasks_, uMasks_;

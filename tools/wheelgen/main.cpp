@@ -47,6 +47,7 @@ struct Options {
     int cycles = 6;              // reheats per annealing run
     bool greedy = false;         // greedy and descent instead of annealing at E first
     int groups = 0;              // symmetry groups tried after plain annealing fails
+    bool weighted = false;       // weighted local search in place of annealing
 };
 
 Options globalOptions;
@@ -146,6 +147,10 @@ bool annealAt(Annealer& a, const Problem& p, int blocks, double work, Rng& rng,
     }
     if (a.cost() == 0)
         return true;
+    if (globalOptions.weighted) {
+        a.runWeighted(movesFor(p, blocks, work), rng);
+        return a.cost() == 0;
+    }
     const Annealer::Schedule s = scheduleFor(a, p, blocks, work, rng);
     a.run(s, rng);
     return a.cost() == 0;
@@ -489,6 +494,8 @@ int main(int argc, char** argv) {
             opt.check = true;
         else if (a == "--greedy")
             opt.greedy = true;
+        else if (a == "--weighted")
+            opt.weighted = true;
         else if (a == "--groups")
             opt.groups = std::stoi(value());
         else if (a == "--t0")
