@@ -1,11 +1,8 @@
 // wheelgen: builds and proves the wheel data files (data/wheels/k-d-m-n.whl) of the guarantee
-// table. Full wheels are enumerated; the other rows are searched by simulated annealing with
-// exactly E blocks, and where a split of the numbers into parts gives a wheel from smaller
-// covering designs that is tried too. A design is written only after the verifier proved it,
-// and an existing proven file is replaced only by a smaller one (or with --force).
-//
-//   wheelgen [--all] [--family k-d-m]... [--row k-d-m-n]... [--seed S] [--threads T]
-//            [--effort X] [--out DIR] [--force] [--check]
+// table. Full wheels are enumerated; where a split of the numbers into parts gives a wheel from
+// smaller designs of the parts that is tried first; the other rows are searched by simulated
+// annealing with exactly E blocks. A design is written only after the verifier proved it, and an
+// existing proven file is replaced only by a smaller one (or with --force). See README.md.
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -134,7 +131,8 @@ Annealer::Schedule scheduleFor(Annealer& a, const Problem& p, int blocks, double
     return s;
 }
 
-// Exactly `blocks` blocks by annealing from random; nullopt with the best state left in a.
+// Exactly `blocks` blocks by annealing from random or from `start`; false with the best state
+// left in a.
 bool annealAt(Annealer& a, const Problem& p, int blocks, double work, Rng& rng,
               const std::vector<Block>* start) {
     if (start != nullptr) {
@@ -456,9 +454,11 @@ bool parseKdm(const std::string& s, std::vector<int>& out) {
 }
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: wheelgen [--all] [--family k-d-m]... [--row k-d-m-n]... [--seed S]\n"
-                 "                [--threads T] [--effort X] [--out DIR] [--force] [--check]\n");
+    std::fprintf(
+        stderr,
+        "usage: wheelgen [--all] [--family k-d-m]... [--row k-d-m-n]... [--seed S]\n"
+        "                [--threads T] [--effort X] [--out DIR] [--force] [--check]\n"
+        "                [--groups N] [--weighted] [--greedy] [--t0 X] [--t1 X] [--cycles N]\n");
     return 2;
 }
 
