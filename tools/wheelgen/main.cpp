@@ -1,0 +1,594 @@
+// wheelgen: builds and proves the wheel data files (data/wheels/k-d-m-n.whl) of the guarantee
+// table. Full wheels are enumerated; where a split of the numbers into parts gives a wheel from
+// smaller designs of the parts that is tried first; the other rows are searched by simulated
+// annealing with exactly E blocks. A design is written only after the verifier proved it, and an
+// existing proven file is replaced only by a smaller one (or with --force). See README.md.
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "anneal.h"
+#include "wheels/design/wheeltable.h"
+#include "wheels/design/wheelverify.h"
+
+namespace fs = std::filesystem;
+using namespace wheelgen;
+using wheeldesign::binomial;
+
+namespace {
+
+struct Options {
+    std::vector<std::string> families;
+    std::vector<std::string> rows;
+    bool all = false;
+    std::uint64_t seed = 1;
+    int threads = 4;
+    double effort = 1.0;
+    fs::path out = KESTROVA_SOURCE_DATA "/wheels";
+    bool force = false;
+    bool check = false;
+    double t0 = 0.3, t1 = 0.03;  // temperatures, in units of the mean uphill step
+    int cycles = 6;              // reheats per annealing run
+    bool greedy = false;         // greedy and descent instead of annealing at E first
+    int groups = 0;              // symmetry groups tried after plain annealing fails
+    bool weighted = false;       // weighted local search in place of annealing
+};
+
+Options globalOptions;
+
+struct Job {
+    int k, d, m, n, asked;
+};
+
+struct Design {
+    std::vector<Block> blocks;
+    std::string method;
+};
+
+std::mutex logMutex;
+
+template <typename... Args>
+void say(const char* fmt, Args... args) {
+    std::lock_guard lock(logMutex);
+    std::printf(fmt, args...);
+    std::fflush(stdout);
+}
+
+std::uint64_t mix(std::uint64_t a, std::uint64_t b) {
+    std::uint64_t z = a * 0x9e3779b97f4a7c15ull + b + 0x632be59bd9b4e019ull;
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+
+std::uint64_t jobSeed(std::uint64_t seed, int k, int d, int m, int n, int extra) {
+    return mix(mix(mix(mix(mix(seed, k), d), m), n), static_cast<std::uint64_t>(extra));
+}
+
+void sortBlocks(std::vector<Block>& blocks) {
+    std::sort(blocks.begin(), blocks.end(), [](Block a, Block b) {
+        return wheeldesign::formatWheelLine(a) < wheeldesign::formatWheelLine(b);
+    });
+}
+
+// Removes repeated blocks (a smaller design keeps the guarantee).
+void dedupe(std::vector<Block>& blocks) {
+    std::sort(blocks.begin(), blocks.end());
+    blocks.erase(std::unique(blocks.begin(), blocks.end()), blocks.end());
+}
+
+std::vector<Block> fullWheel(int n, int k) {
+    std::vector<Block> blocks;
+    const std::uint32_t end = 1u << n;
+    for (std::uint32_t x = (1u << k) - 1; x < end;) {
+        blocks.push_back(x);
+        const std::uint32_t c = x & (0u - x);
+        const std::uint32_t r = x + c;
+        x = (((r ^ x) >> 2) / c) | r;
+    }
+    return blocks;
+}
+
+// Schönheim's lower bound for a covering C(v, k, t).
+int schoenheim(int v, int k, int t) {
+    double b = 1;
+    for (int i = t - 1; i >= 0; --i)
+        b = std::ceil(b * (v - i) / (k - i));
+    return static_cast<int>(b);
+}
+
+// Moves for a work budget: a move costs its d-set pairs plus a scan of the blocks.
+std::uint64_t movesFor(const Problem& p, int blocks, double work) {
+    const double pairs =
+        static_cast<double>(binomial(p.k - 1, p.m - 1) * binomial(p.n - p.k - 1, p.d - p.m));
+    const double perMove = 2 * pairs + 8 + blocks / 16.0;
+    return static_cast<std::uint64_t>(std::max(1e5, work / perMove));
+}
+
+Annealer::Schedule scheduleFor(Annealer& a, const Problem& p, int blocks, double work, Rng& rng) {
+    Annealer::Schedule s;
+    s.maxMoves = movesFor(p, blocks, work);
+    s.cycleMoves = std::max<std::uint64_t>(100000, s.maxMoves / globalOptions.cycles);
+    // The uphill steps that matter are those near a local minimum: descend a little first.
+    Annealer::Schedule quench{s.maxMoves / 20, s.maxMoves / 20, 1e-3, 1e-3};
+    a.run(quench, rng);
+    const double up = a.meanUphill(rng, 2000);
+    s.t0 = globalOptions.t0 * up;
+    s.t1 = globalOptions.t1 * up;
+    return s;
+}
+
+// Exactly `blocks` blocks by annealing from random or from `start`; false with the best state
+// left in a.
+bool annealAt(Annealer& a, const Problem& p, int blocks, double work, Rng& rng,
+              const std::vector<Block>* start) {
+    if (start != nullptr) {
+        a.setBlocks(*start);
+    } else {
+        std::vector<Block> init;
+        for (int i = 0; i < blocks; ++i)
+            init.push_back(randomBlock(p.n, p.k, rng));
+        a.setBlocks(init);
+    }
+    if (a.cost() == 0)
+        return true;
+    if (globalOptions.weighted) {
+        a.runWeighted(movesFor(p, blocks, work), rng);
+        return a.cost() == 0;
+    }
+    const Annealer::Schedule s = scheduleFor(a, p, blocks, work, rng);
+    a.run(s, rng);
+    return a.cost() == 0;
+}
+
+// A cyclic group of order `length` turning `cycles` disjoint cycles of 1..n, the other
+// numbers fixed.
+struct Group {
+    std::vector<std::vector<int>> perms;
+    std::string name;
+};
+
+Group cyclicGroup(int n, int length, int cycles) {
+    Group group;
+    for (int e = 0; e < length; ++e) {
+        std::vector<int> perm(n);
+        for (int q = 0; q < n; ++q)
+            perm[q] = q;
+        for (int c = 0; c < cycles; ++c)
+            for (int i = 0; i < length; ++i)
+                perm[c * length + i] = c * length + (i + e) % length;
+        group.perms.push_back(std::move(perm));
+    }
+    group.name = "Z" + std::to_string(length) + "x" + std::to_string(cycles);
+    if (n > length * cycles)
+        group.name += "+" + std::to_string(n - length * cycles);
+    return group;
+}
+
+// Groups to try for n numbers and E blocks: few fixed numbers, orders that leave few free blocks.
+std::vector<Group> candidateGroups(int n, int blocks) {
+    std::vector<std::pair<int, Group>> scored;
+    for (int length = 2; length <= n; ++length)
+        for (int cycles = 1; cycles * length <= n; ++cycles) {
+            const int fixed = n - cycles * length;
+            if (fixed > 2 || blocks / length < 1)
+                continue;
+            const int freeBlocks = blocks % length;
+            // prefer larger orders (a smaller space) with few free blocks and fixed numbers
+            const int score = freeBlocks * 4 + fixed * 6 - length;
+            scored.emplace_back(score, cyclicGroup(n, length, cycles));
+        }
+    std::stable_sort(scored.begin(), scored.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Group> groups;
+    for (auto& [score, g] : scored)
+        groups.push_back(std::move(g));
+    return groups;
+}
+
+// Annealing of a design invariant under the group (orbits of full length, the rest free).
+bool annealGroup(Annealer& a, const Problem& p, int blocks, const Group& group, double work,
+                 Rng& rng) {
+    const int order = static_cast<int>(group.perms.size());
+    const int orbits = blocks / order;
+    std::vector<Block> init;
+    for (int o = 0; o < orbits; ++o) {
+        const Block rep = randomBlock(p.n, p.k, rng);
+        for (const auto& perm : group.perms)
+            init.push_back(permuteBlock(rep, perm));
+    }
+    while (static_cast<int>(init.size()) < blocks)
+        init.push_back(randomBlock(p.n, p.k, rng));
+    a.setGroup(group.perms, orbits);
+    a.setBlocks(init);
+    const Annealer::Schedule s = scheduleFor(a, p, blocks, work, rng);
+    a.run(s, rng);
+    return a.cost() == 0;
+}
+
+// Annealing at the target; when it falls short, the best state is repaired with extra blocks
+// and the design shrunk block by block while annealing still closes it.
+Design searchRow(const Problem& p, int target, std::uint64_t seed, double effort) {
+    Rng rng(seed);
+    Annealer a(p);
+    const double work = effort * 1.5e9;
+    if (annealAt(a, p, target, work, rng, nullptr))
+        return {a.blocks(), "sa"};
+    const std::uint64_t left = a.cost();
+    if (globalOptions.groups > 0) {
+        const auto groups = candidateGroups(p.n, target);
+        for (int i = 0; i < std::min<int>(globalOptions.groups, static_cast<int>(groups.size()));
+             ++i) {
+            Annealer g(p);
+            const bool ok = annealGroup(g, p, target, groups[i], work, rng);
+            say("  %d-%d-%d-%d: %s leaves %llu at %d\n", p.k, p.d, p.m, p.n, groups[i].name.c_str(),
+                static_cast<unsigned long long>(g.cost()), target);
+            if (ok) {
+                std::vector<Block> blocks = g.blocks();
+                dedupe(blocks);
+                return {blocks, "sa under " + groups[i].name};
+            }
+        }
+    }
+    a.repair(rng);
+    std::vector<Block> proven = a.blocks();
+    dedupe(proven);
+    say("  %d-%d-%d-%d: %llu unmet at %d, repaired to %zu\n", p.k, p.d, p.m, p.n,
+        static_cast<unsigned long long>(left), target, proven.size());
+    // Bisection between the failed size and the proven one, each try annealed from the proven
+    // design less its weakest blocks.
+    int lo = target, hi = static_cast<int>(proven.size());
+    while (hi - lo > 1) {
+        const int mid = lo + (hi - lo) / 2;
+        a.setBlocks(proven);
+        while (static_cast<int>(a.blocks().size()) > mid)
+            a.removeWeakestBlock();
+        const std::vector<Block> start = a.blocks();
+        if (annealAt(a, p, mid, work / 2, rng, &start)) {
+            proven = a.blocks();
+            dedupe(proven);
+            hi = static_cast<int>(proven.size());
+        } else {
+            lo = mid;
+        }
+    }
+    return {proven, "sa+repair+bisection"};
+}
+
+Design generateBest(const Job& job, const Options& opt);
+
+// A smallest design found for the part problem k-t-m of a: any t numbers of 1..a hold m in a
+// block. Greedy first, then shrunk block by block while annealing still closes it.
+Design searchPart(const Problem& p, int target, std::uint64_t seed, double effort) {
+    Rng rng(seed);
+    Annealer a(p);
+    a.setBlocks({});
+    a.repair(rng);
+    std::vector<Block> proven = a.blocks();
+    dedupe(proven);
+    const double work = effort * 1.5e8;
+    while (static_cast<int>(proven.size()) > target) {
+        a.setBlocks(proven);
+        a.removeWeakestBlock();
+        const std::vector<Block> start = a.blocks();
+        if (!annealAt(a, p, static_cast<int>(start.size()), work, rng, &start))
+            break;
+        proven = a.blocks();
+        dedupe(proven);
+    }
+    return {proven, "greedy+descent"};
+}
+
+std::mutex partMutex;
+std::map<std::tuple<int, int, int, int>, std::vector<Block>> partCache;
+
+std::vector<Block> partDesign(int k, int t, int m, int a, const Options& opt) {
+    if (t > a)
+        return {};  // never t drawn in the part
+    if (a <= k)
+        return {(1u << a) - 1};  // one block holds the whole part (padded later)
+    if (t == k && m == k)
+        return fullWheel(a, k);
+    const auto key = std::make_tuple(k, t, m, a);
+    {
+        std::lock_guard lock(partMutex);
+        if (auto it = partCache.find(key); it != partCache.end())
+            return it->second;
+    }
+    const Problem p{a, k, t, m};
+    int target = 1;
+    if (t == m)
+        target = schoenheim(a, k, t);
+    if (const auto* type = wheeldesign::findWheelTypeByKdm(k, t, m))
+        if (const auto* s = type->size(a))
+            target = std::max(target, s->askedEntries);
+    std::vector<Block> blocks =
+        searchPart(p, target, jobSeed(opt.seed, k, t, m, a, 7), opt.effort).blocks;
+    std::lock_guard lock(partMutex);
+    partCache[key] = blocks;
+    return blocks;
+}
+
+// Splits 1..n into parts with thresholds t_i >= m, sum (t_i - 1) < d: a drawn d-set then has at
+// least t_i numbers in some part i, so designs k-t_i-m of the parts make the wheel.
+std::optional<Design> splitDesign(const Job& job, const Options& opt) {
+    std::optional<Design> best;
+    auto consider = [&](const std::vector<int>& sizes, const std::vector<int>& thresholds) {
+        std::vector<Block> blocks;
+        int offset = 0;
+        for (std::size_t i = 0; i < sizes.size(); ++i) {
+            for (Block b : partDesign(job.k, thresholds[i], job.m, sizes[i], opt)) {
+                Block placed = b << offset;
+                // a block of a part smaller than k is filled up with the lowest other numbers
+                for (int q = 0; std::popcount(placed) < job.k && q < job.n; ++q)
+                    placed |= 1u << q;
+                blocks.push_back(placed);
+            }
+            offset += sizes[i];
+        }
+        dedupe(blocks);
+        if (!best || blocks.size() < best->blocks.size()) {
+            std::string name = "split";
+            for (std::size_t i = 0; i < sizes.size(); ++i) {
+                name.push_back(i == 0 ? ' ' : '+');
+                name.append(std::to_string(sizes[i]));
+                name.push_back('/');
+                name.append(std::to_string(thresholds[i]));
+            }
+            best = Design{blocks, name};
+        }
+    };
+    const int n = job.n, d = job.d, m = job.m;
+    // two parts, sizes near n/2
+    for (int t1 = m; d + 1 - t1 >= m; ++t1) {
+        const int t2 = d + 1 - t1;
+        for (int a = std::max(1, n / 2 - 4); a <= std::min(n - 1, n / 2 + 4); ++a)
+            consider({a, n - a}, {t1, t2});
+    }
+    // three parts, sizes near n/3
+    for (int t1 = m; t1 <= d; ++t1)
+        for (int t2 = m; t2 <= d; ++t2) {
+            const int t3 = d + 2 - t1 - t2;
+            if (t3 < m)
+                continue;
+            for (int a = std::max(1, n / 3 - 3); a <= n / 3 + 3; ++a)
+                for (int b = std::max(1, n / 3 - 3); b <= n / 3 + 3; ++b)
+                    if (n - a - b >= 1)
+                        consider({a, b, n - a - b}, {t1, t2, t3});
+        }
+    return best;
+}
+
+// A design smaller than asked is filled up with further distinct blocks, so that the file has
+// the E lines of the table.
+Design generate(const Job& job, const Options& opt) {
+    Design design = generateBest(job, opt);
+    const std::size_t found = design.blocks.size();
+    if (static_cast<int>(found) < job.asked) {
+        Rng rng(jobSeed(opt.seed, job.k, job.d, job.m, job.n, 99));
+        while (static_cast<int>(design.blocks.size()) < job.asked) {
+            const Block b = randomBlock(job.n, job.k, rng);
+            if (std::find(design.blocks.begin(), design.blocks.end(), b) == design.blocks.end())
+                design.blocks.push_back(b);
+        }
+        design.method += ", " + std::to_string(found) + " padded";
+    }
+    return design;
+}
+
+Design generateBest(const Job& job, const Options& opt) {
+    const Problem p{job.n, job.k, job.d, job.m};
+    if (job.d == job.k && job.m == job.k)
+        return {fullWheel(job.n, job.k), "enumeration"};
+    std::optional<Design> split = splitDesign(job, opt);
+    if (split && static_cast<int>(split->blocks.size()) <= job.asked)
+        return *split;
+    const std::uint64_t seed = jobSeed(opt.seed, job.k, job.d, job.m, job.n, 0);
+    Design sa = opt.greedy ? searchPart(p, job.asked, seed, opt.effort * 4)
+                           : searchRow(p, job.asked, seed, opt.effort);
+    if (split && split->blocks.size() < sa.blocks.size())
+        return *split;
+    return sa;
+}
+
+std::optional<int> existingProven(const fs::path& path, const Job& job) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream buf;
+    buf << in.rdbuf();
+    const std::string text = buf.str();
+    const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    if (lines == 0)
+        return std::nullopt;
+    const auto check = wheeldesign::verifyWheelText(text, {job.k, job.d, job.m, job.n, lines});
+    if (!check.ok)
+        return std::nullopt;
+    return lines;
+}
+
+// Writes to a temporary file in the same folder and renames it over the old one when complete.
+bool writeWholeFile(const fs::path& path, const std::string& text) {
+    fs::path temp = path;
+    temp += ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out << text;
+        out.flush();
+        if (!out) {
+            std::error_code ignored;
+            fs::remove(temp, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temp, path, ec);
+    if (ec)
+        fs::remove(temp, ec);
+    return !ec;
+}
+
+bool parseKdm(const std::string& s, std::vector<int>& out) {
+    out.clear();
+    std::stringstream ss(s);
+    std::string part;
+    while (std::getline(ss, part, '-')) {
+        if (part.empty())
+            return false;
+        out.push_back(std::atoi(part.c_str()));
+    }
+    return true;
+}
+
+int usage() {
+    std::fprintf(
+        stderr,
+        "usage: wheelgen [--all] [--family k-d-m]... [--row k-d-m-n]... [--seed S]\n"
+        "                [--threads T] [--effort X] [--out DIR] [--force] [--check]\n"
+        "                [--groups N] [--weighted] [--greedy] [--t0 X] [--t1 X] [--cycles N]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options opt;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc) {
+                std::exit(usage());
+            }
+            return argv[++i];
+        };
+        if (a == "--all")
+            opt.all = true;
+        else if (a == "--family")
+            opt.families.push_back(value());
+        else if (a == "--row")
+            opt.rows.push_back(value());
+        else if (a == "--seed")
+            opt.seed = std::stoull(value());
+        else if (a == "--threads")
+            opt.threads = std::max(1, std::stoi(value()));
+        else if (a == "--effort")
+            opt.effort = std::stod(value());
+        else if (a == "--out")
+            opt.out = value();
+        else if (a == "--force")
+            opt.force = true;
+        else if (a == "--check")
+            opt.check = true;
+        else if (a == "--greedy")
+            opt.greedy = true;
+        else if (a == "--weighted")
+            opt.weighted = true;
+        else if (a == "--groups")
+            opt.groups = std::stoi(value());
+        else if (a == "--t0")
+            opt.t0 = std::stod(value());
+        else if (a == "--t1")
+            opt.t1 = std::stod(value());
+        else if (a == "--cycles")
+            opt.cycles = std::max(1, std::stoi(value()));
+        else
+            return usage();
+    }
+    if (!opt.all && opt.families.empty() && opt.rows.empty())
+        return usage();
+    globalOptions = opt;
+
+    std::vector<Job> jobs;
+    for (const auto& type : wheeldesign::wheelTypes()) {
+        for (const auto& size : type.sizes) {
+            const Job job{type.k, type.d, type.m, size.n, size.askedEntries};
+            bool wanted = opt.all;
+            std::vector<int> v;
+            for (const auto& f : opt.families)
+                if (parseKdm(f, v) && v.size() == 3 && v[0] == job.k && v[1] == job.d &&
+                    v[2] == job.m)
+                    wanted = true;
+            for (const auto& r : opt.rows)
+                if (parseKdm(r, v) && v.size() == 4 && v[0] == job.k && v[1] == job.d &&
+                    v[2] == job.m && v[3] == job.n)
+                    wanted = true;
+            if (wanted)
+                jobs.push_back(job);
+        }
+    }
+    fs::create_directories(opt.out);
+
+    std::atomic<std::size_t> next{0};
+    std::atomic<int> failures{0};
+    auto worker = [&]() {
+        for (std::size_t i = next++; i < jobs.size(); i = next++) {
+            const Job& job = jobs[i];
+            const auto* type = wheeldesign::findWheelTypeByKdm(job.k, job.d, job.m);
+            const int tableEntries = type->size(job.n)->entries;
+            const fs::path path = opt.out / wheeldesign::wheelFileName(job.k, job.d, job.m, job.n);
+            // Lines of an existing proven file of at least E lines (the file must have E), or 0.
+            int have = existingProven(path, job).value_or(0);
+            if (have < job.asked)
+                have = 0;
+            if (opt.check) {
+                const auto c =
+                    wheeldesign::verifyWheelFile(path, {job.k, job.d, job.m, job.n, tableEntries});
+                say("%d-%d-%d-%d %s asked %d table %d %s\n", job.k, job.d, job.m, job.n,
+                    c.ok ? "PROVEN" : "FAILED", job.asked, tableEntries, c.error.c_str());
+                if (!c.ok)
+                    ++failures;
+                continue;
+            }
+            const auto t0 = std::chrono::steady_clock::now();
+            Design design = generate(job, opt);
+            const double secs =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+            sortBlocks(design.blocks);
+            const int lines = static_cast<int>(design.blocks.size());
+            const std::string text = wheeldesign::formatWheel(design.blocks);
+            const auto check =
+                wheeldesign::verifyWheelText(text, {job.k, job.d, job.m, job.n, lines});
+            if (!check.ok) {
+                say("%d-%d-%d-%d NOT PROVEN (%s): %s\n", job.k, job.d, job.m, job.n,
+                    design.method.c_str(), check.error.c_str());
+                ++failures;
+                continue;
+            }
+            std::string action = "written";
+            const bool keep = have > 0 && have <= lines && !opt.force;
+            if (keep) {
+                action = "kept existing " + std::to_string(have);
+            } else {
+                if (!writeWholeFile(path, text)) {
+                    ++failures;
+                    action = "WRITE FAILED";
+                }
+            }
+            const int shipped = keep ? have : lines;
+            say("%d-%d-%d-%d asked %d found %d (%s) %.1fs %s%s\n", job.k, job.d, job.m, job.n,
+                job.asked, lines, design.method.c_str(), secs, action.c_str(),
+                shipped != tableEntries
+                    ? (" TABLE MISMATCH: table " + std::to_string(tableEntries)).c_str()
+                    : "");
+        }
+    };
+    std::vector<std::thread> pool;
+    for (int t = 0; t < std::min<int>(opt.threads, static_cast<int>(jobs.size())); ++t)
+        pool.emplace_back(worker);
+    for (auto& t : pool)
+        t.join();
+    return failures == 0 ? 0 : 1;
+}
