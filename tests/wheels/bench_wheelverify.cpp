@@ -22,21 +22,21 @@ std::string readWheel(int k, int d, int m, int n) {
     return buf.str();
 }
 
-WheelSpec specOf(int k, int d, int m, int n) {
+WheelShape specOf(int k, int d, int m, int n) {
     return {k, d, m, n, findWheelTypeByKdm(k, d, m)->size(n)->entries};
 }
 
 void verifyOne(benchmark::State& state, int k, int d, int m, int n) {
     const std::string text = readWheel(k, d, m, n);
-    const WheelSpec spec = specOf(k, d, m, n);
+    const WheelShape shape = specOf(k, d, m, n);
     for (auto _ : state) {
-        const WheelCheck c = verifyWheelText(text, spec);
+        const WheelCheck c = verifyWheelText(text, shape);
         if (!c.ok)
             state.SkipWithError(c.error.c_str());
         benchmark::DoNotOptimize(c.unmet);
     }
     state.counters["draws"] = static_cast<double>(binomial(n, d));
-    state.counters["lines"] = spec.entries;
+    state.counters["lines"] = shape.entries;
 }
 
 void BM_Verify_6_6_5_24(benchmark::State& state) {
@@ -54,16 +54,16 @@ void BM_Verify_6_6_3_24(benchmark::State& state) {
 
 void BM_Parse_7_7_7_16(benchmark::State& state) {
     const std::string text = readWheel(7, 7, 7, 16);
-    const WheelSpec spec = specOf(7, 7, 7, 16);
+    const WheelShape shape = specOf(7, 7, 7, 16);
     std::vector<Block> blocks;
     for (auto _ : state)
-        benchmark::DoNotOptimize(parseWheelText(text, spec, blocks).ok);
+        benchmark::DoNotOptimize(parseWheelText(text, shape, blocks).ok);
 }
 
 void BM_VerifyAllShipped(benchmark::State& state) {
     struct Item {
         std::string text;
-        WheelSpec spec;
+        WheelShape shape;
     };
     std::vector<Item> items;
     for (const WheelType& t : wheelTypes())
@@ -72,7 +72,7 @@ void BM_VerifyAllShipped(benchmark::State& state) {
     for (auto _ : state) {
         int ok = 0;
         for (const Item& item : items)
-            ok += verifyWheelText(item.text, item.spec).ok ? 1 : 0;
+            ok += verifyWheelText(item.text, item.shape).ok ? 1 : 0;
         if (ok != static_cast<int>(items.size()))
             state.SkipWithError("a shipped wheel fails");
     }

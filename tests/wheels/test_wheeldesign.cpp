@@ -113,13 +113,13 @@ TEST(WheelFormat, WritesTwoDigitFieldsWithOneBlank) {
 
 TEST(WheelFormat, ParsesAStrictFile) {
     std::vector<Block> blocks;
-    const WheelSpec spec{3, 3, 3, 4, 4};
+    const WheelShape shape{3, 3, 3, 4, 4};
     const std::string good = "01 02 03\n01 02 04\n01 03 04\n02 03 04\n";
-    ASSERT_TRUE(parseWheelText(good, spec, blocks).ok);
+    ASSERT_TRUE(parseWheelText(good, shape, blocks).ok);
     EXPECT_EQ(blocks.size(), 4u);
-    EXPECT_TRUE(verifyWheelText(good, spec).ok);
+    EXPECT_TRUE(verifyWheelText(good, shape).ok);
 
-    auto error = [&](const std::string& text) { return parseWheelText(text, spec, blocks); };
+    auto error = [&](const std::string& text) { return parseWheelText(text, shape, blocks); };
     EXPECT_FALSE(error("01 02 03\n01 02 04\n01 03 04\n02 03 04").ok);      // last LF
     EXPECT_FALSE(error("01 02 03\r\n01 02 04\n01 03 04\n02 03 04\n").ok);  // CR
     EXPECT_FALSE(error("01,02,03\n01 02 04\n01 03 04\n02 03 04\n").ok);    // commas

@@ -19,7 +19,7 @@ WheelCheck fail(int line, const std::string& what) {
     return c;
 }
 
-bool validSpec(const WheelSpec& s) {
+bool validShape(const WheelShape& s) {
     return s.k >= 1 && s.k <= 7 && s.d >= 1 && s.d <= s.n && s.m >= 1 && s.m <= s.k && s.m <= s.d &&
            s.n >= s.k && s.n <= kMaxGroup && s.entries >= 1;
 }
@@ -55,12 +55,12 @@ std::string formatWheel(std::span<const Block> blocks) {
     return text;
 }
 
-WheelCheck parseWheelText(std::string_view text, const WheelSpec& spec,
+WheelCheck parseWheelText(std::string_view text, const WheelShape& shape,
                           std::vector<Block>& blocks) {
     blocks.clear();
-    if (!validSpec(spec))
-        return fail(0, "invalid wheel specification");
-    const std::size_t width = static_cast<std::size_t>(3 * spec.k - 1);
+    if (!validShape(shape))
+        return fail(0, "invalid wheel shape");
+    const std::size_t width = static_cast<std::size_t>(3 * shape.k - 1);
     std::size_t pos = 0;
     int line = 0;
     while (pos < text.size()) {
@@ -70,23 +70,23 @@ WheelCheck parseWheelText(std::string_view text, const WheelSpec& spec,
             return fail(line, "no LF at the end of the line");
         const std::string_view s = text.substr(pos, end - pos);
         pos = end + 1;
-        if (line > spec.entries)
-            return fail(line, "more lines than the " + std::to_string(spec.entries) + " entries");
+        if (line > shape.entries)
+            return fail(line, "more lines than the " + std::to_string(shape.entries) + " entries");
         if (s.size() != width)
             return fail(
                 line, "length " + std::to_string(s.size()) + ", expected " + std::to_string(width));
         Block block = 0;
         int previous = 0;
-        for (int j = 0; j < spec.k; ++j) {
+        for (int j = 0; j < shape.k; ++j) {
             const char a = s[3 * j], b = s[3 * j + 1];
             if (a < '0' || a > '9' || b < '0' || b > '9')
                 return fail(line, "field " + std::to_string(j + 1) + " is not two digits");
-            if (j + 1 < spec.k && s[3 * j + 2] != ' ')
+            if (j + 1 < shape.k && s[3 * j + 2] != ' ')
                 return fail(line, "no single blank after field " + std::to_string(j + 1));
             const int v = (a - '0') * 10 + (b - '0');
-            if (v < 1 || v > spec.n)
-                return fail(line,
-                            "value " + std::to_string(v) + " outside 1.." + std::to_string(spec.n));
+            if (v < 1 || v > shape.n)
+                return fail(
+                    line, "value " + std::to_string(v) + " outside 1.." + std::to_string(shape.n));
             if (v <= previous)
                 return fail(line, "values not strictly ascending");
             previous = v;
@@ -94,10 +94,10 @@ WheelCheck parseWheelText(std::string_view text, const WheelSpec& spec,
         }
         blocks.push_back(block);
     }
-    if (line != spec.entries) {
+    if (line != shape.entries) {
         blocks.clear();
         return fail(
-            0, "has " + std::to_string(line) + " lines, expected " + std::to_string(spec.entries));
+            0, "has " + std::to_string(line) + " lines, expected " + std::to_string(shape.entries));
     }
     std::vector<Block> sorted = blocks;
     std::sort(sorted.begin(), sorted.end());
@@ -146,30 +146,30 @@ std::uint64_t countUnmetDraws(std::span<const Block> blocks, int n, int d, int m
     return unmet;
 }
 
-WheelCheck verifyWheelText(std::string_view text, const WheelSpec& spec) {
+WheelCheck verifyWheelText(std::string_view text, const WheelShape& shape) {
     std::vector<Block> blocks;
-    WheelCheck c = parseWheelText(text, spec, blocks);
+    WheelCheck c = parseWheelText(text, shape, blocks);
     if (!c.ok)
         return c;
-    c.draws = binomial(spec.n, spec.d);
+    c.draws = binomial(shape.n, shape.d);
     Block first = 0;
-    c.unmet = countUnmetDraws(blocks, spec.n, spec.d, spec.m, &first);
+    c.unmet = countUnmetDraws(blocks, shape.n, shape.d, shape.m, &first);
     if (c.unmet != 0) {
         c.ok = false;
         c.error = std::to_string(c.unmet) + " of " + std::to_string(c.draws) + " draws of " +
-                  std::to_string(spec.d) + " meet no line in " + std::to_string(spec.m) +
+                  std::to_string(shape.d) + " meet no line in " + std::to_string(shape.m) +
                   ", the first: " + formatWheelLine(first);
     }
     return c;
 }
 
-WheelCheck verifyWheelFile(const std::filesystem::path& path, const WheelSpec& spec) {
+WheelCheck verifyWheelFile(const std::filesystem::path& path, const WheelShape& shape) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return fail(0, "cannot open " + path.string());
     std::ostringstream buffer;
     buffer << in.rdbuf();
-    WheelCheck c = verifyWheelText(buffer.str(), spec);
+    WheelCheck c = verifyWheelText(buffer.str(), shape);
     if (!c.ok)
         c.error = path.filename().string() + ": " + c.error;
     return c;

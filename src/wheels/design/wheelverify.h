@@ -17,7 +17,7 @@ using Block = std::uint32_t;
 
 constexpr int kMaxGroup = 24;
 
-struct WheelSpec {
+struct WheelShape {
     int k = 0, d = 0, m = 0, n = 0;
     int entries = 0;  // the exact count of lines the file must have
 };
@@ -35,10 +35,11 @@ std::string formatWheelLine(Block block);
 // All lines, each ended by LF, in the order given.
 std::string formatWheel(std::span<const Block> blocks);
 
-// Parses a whole file's text strictly: exactly spec.entries lines, each of k fields of two
+// Parses a whole file's text strictly: exactly shape.entries lines, each of k fields of two
 // digits in 1..n, ascending, one blank between fields, LF after every line, no other
 // character, no repeated line. Fills blocks on success.
-WheelCheck parseWheelText(std::string_view text, const WheelSpec& spec, std::vector<Block>& blocks);
+WheelCheck parseWheelText(std::string_view text, const WheelShape& shape,
+                          std::vector<Block>& blocks);
 
 // The number of d-subsets of 1..n that no block meets in m or more positions (0: the guarantee
 // holds). Exhaustive over all C(n, d) subsets, with popcount of the masks' intersection.
@@ -47,8 +48,8 @@ std::uint64_t countUnmetDraws(std::span<const Block> blocks, int n, int d, int m
                               Block* firstUnmet = nullptr);
 
 // Parses and proves a file's text.
-WheelCheck verifyWheelText(std::string_view text, const WheelSpec& spec);
+WheelCheck verifyWheelText(std::string_view text, const WheelShape& shape);
 // Reads the file and proves it; a file that cannot be read fails with that message.
-WheelCheck verifyWheelFile(const std::filesystem::path& path, const WheelSpec& spec);
+WheelCheck verifyWheelFile(const std::filesystem::path& path, const WheelShape& shape);
 
 }  // namespace wheeldesign
