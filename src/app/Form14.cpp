@@ -364,11 +364,10 @@ void Form14::Command7_Click() {
 }
 
 void Form14::exitWindow(bool bringMainToFront) {
-    if (Form1* main = platform::Windows::live<Form1>(Form1::kName)) {
+    if (bringMainToFront) {
+        platform::Windows::handBack(Form1::kName);
+    } else if (Form1* main = platform::Windows::live<Form1>(Form1::kName)) {
         main->setEnabled(true);
-        if (bringMainToFront) {
-            platform::Windows::bringToFront(main);
-        }
     }
     m1().dialogdone = true;
     platform::Windows::unload(this);

@@ -6,7 +6,6 @@
 #include "app/historyline.h"
 #include "app/listprint.h"
 #include "app/module1routines.h"
-#include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "platform/windows.h"
 #include "shared/drawrecord.h"
