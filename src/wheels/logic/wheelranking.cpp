@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QFile>
+
 #include "shared/drawrecord.h"
 
 namespace wheels {
@@ -37,6 +39,14 @@ std::vector<qint16> rankByTimesDrawn(const DrawImage& history, int k) {
         drawn.resize(kBoxes);
     }
     return drawn;
+}
+
+std::vector<qint16> rankResultsFile(const QString& path, int k) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return rankByTimesDrawn(DrawImage(file.readAll()), k);
 }
 
 int randomUpTo(int n, double r) {

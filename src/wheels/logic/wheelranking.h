@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include <QtGlobal>
+#include <QString>
 
 class DrawImage;
 
@@ -20,6 +20,8 @@ using Suggestions = std::array<qint16, kBoxes + 1>;
 // Numbers standing in main positions 1..k of the counted draws, most often drawn first and
 // equal counts lowest first; at most 24. Numbers outside 1..100 are skipped.
 std::vector<qint16> rankByTimesDrawn(const DrawImage& history, int k);
+// The same over a results file, read without creating it: a missing file ranks nothing.
+std::vector<qint16> rankResultsFile(const QString& path, int k);
 
 // The ranked numbers, then distinct random numbers of 1..pool (rnd uniform in [0, 1)) until
 // there are 24 or the pool has none left.
