@@ -8,17 +8,12 @@
 #include "platform/twips.h"
 #include "platform/windows.h"
 
+using platform::named;
 using platform::twipsToPixels;
 
 namespace {
 
 const QString kTitle = QStringLiteral("Kestrova Powerball and Mega Millions");
-
-template <class W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QAction* item(QMenu* menu, const char* name, const QString& caption) {
     QAction* a = menu->addAction(caption);

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/windownames.h"
 #include "platform/datepicker.h"
 #include "platform/form.h"
 #include "platform/imagebox.h"
@@ -20,7 +21,7 @@
 class Form1 : public platform::Form {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("Form1");
+    static inline const QString kName = windownames::Form1;
 
     explicit Form1(QWidget* parent = nullptr);
 

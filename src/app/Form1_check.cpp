@@ -122,5 +122,5 @@ void Form1::Command12_Click() {
         return;
     }
     setEnabled(false);
-    platform::Windows::show(QStringLiteral("Form6"));
+    platform::Windows::show(windownames::Form6);
 }

@@ -71,6 +71,9 @@ Form3::Form3(QWidget* parent) : platform::Form(kName, parent) {
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     sizeToGame();
+    setOpener(windownames::Form1);
+    setDoneFlag(m1().historyopen, false);
+    setEscapeCloses();
 }
 
 void Form3::sizeToGame() {
@@ -115,7 +118,9 @@ void Form3::List1_DblClick() {
 }
 
 // The same printing as the main window's lists, failures reported the same way.
-void Form3::Command2_Click() { printlist(*List1); }
+void Form3::Command2_Click() {
+    printlist(*List1);
+}
 
 void Form3::keyPressEvent(QKeyEvent* event) {
     // The list passes Enter on; on a line it picks that draw, as a double-click does.
@@ -128,9 +133,7 @@ void Form3::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form3::Command1_Click() {
-    platform::Windows::handBack(Form1::kName);
-    m1().historyopen = false;
-    platform::Windows::unload(this);
+    handBackAndUnload();
 }
 
 void Form3::closeBox() {

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <span>
 
-#include <QShortcut>
-
 #include "app/Form1.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
@@ -82,8 +80,8 @@ editEntry::editEntry(QWidget* parent) : platform::Form(kName, parent) {
     for (QLineEdit* box : Text1) {
         connect(box, &QLineEdit::returnPressed, this, &editEntry::Command6_Click);
     }
-    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(cancel, &QShortcut::activated, this, &editEntry::Command5_Click);
+    setOpener(windownames::Form1);
+    setEscapeCloses();
 }
 
 void editEntry::Form_Load() {
@@ -223,18 +221,13 @@ void editEntry::Command6_Click() {
             main->List1->item(row)->setSelected(true);
         }
     }
-    handBack();
+    handBackAndUnload();
 }
 
 void editEntry::Command5_Click() {
-    handBack();
+    handBackAndUnload();
 }
 
 void editEntry::closeBox() {
     Command5_Click();
-}
-
-void editEntry::handBack() {
-    platform::Windows::handBack(Form1::kName);
-    platform::Windows::unload(this);
 }

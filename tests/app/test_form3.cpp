@@ -13,6 +13,7 @@
 #include "platform/windows.h"
 #include "shared/module1.h"
 #include "support/bytes.h"
+#include "support/waits.h"
 
 namespace {
 
@@ -133,7 +134,8 @@ TEST_F(Form3Test, PicturePickAndCloseHandTheDateBackAndEnableTheMainWindow) {
         w->List1_DblClick();
         EXPECT_TRUE(m1().historypicked);
         EXPECT_EQ(main.DTPicker1->Value(), QDate(2012, 3, 15));
-        QTimer::singleShot(30, w, [&, w] {
+        const auto shownByTheOpener = [] { return !m1().historypicked; };
+        whenTrue(w, shownByTheOpener, [&, w] {
             picked = !m1().historypicked;  // the opener's loop has shown it
             EXPECT_NE(platform::Windows::live<Form3>(Form3::kName), nullptr);  // stays open
             w->Command1_Click();

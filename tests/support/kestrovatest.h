@@ -14,7 +14,7 @@
 #include <QTemporaryDir>
 
 #include "platform/messagebox.h"
-#include "platform/recordingprinter.h"
+#include "support/recordingprinter.h"
 
 // Scripted answers to message boxes. A box that was not expected fails the test.
 class MessageScript {
