@@ -173,6 +173,21 @@ TEST_F(Form3Test, TheCloseBoxClosesLikeClose) {
     EXPECT_EQ(platform::Windows::live<Form3>(Form3::kName), nullptr);
 }
 
+TEST_F(Form3Test, EscapeInTheListClosesLikeClose) {
+    Form1& main = startWithLotto();
+    writeHistory();
+    QTimer::singleShot(0, &main, [] {
+        Form3* w = platform::Windows::live<Form3>(Form3::kName);
+        w->List1->setFocus();
+        w->List1->setCurrentRow(1);
+        QTest::keyClick(w->List1, Qt::Key_Escape);
+    });
+    main.Image1_Click();
+    EXPECT_TRUE(main.isEnabled());
+    EXPECT_FALSE(m1().historyopen);
+    EXPECT_EQ(platform::Windows::live<Form3>(Form3::kName), nullptr);
+}
+
 TEST_F(Form3Test, PrintsThreeEmptyLinesThenEachLineIndented) {
     startWithLotto();
     writeHistory();
