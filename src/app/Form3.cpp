@@ -118,9 +118,7 @@ void Form3::List1_DblClick() {
 }
 
 // The same printing as the main window's lists, failures reported the same way.
-void Form3::Command2_Click() {
-    printlist(*List1);
-}
+void Form3::Command2_Click() { printlist(*List1); }
 
 void Form3::keyPressEvent(QKeyEvent* event) {
     // The list passes Enter on; on a line it picks that draw, as a double-click does.
