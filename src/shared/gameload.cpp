@@ -28,6 +28,13 @@ QString standardExtraBallName(const QString& id) {
     return {};
 }
 
+// The windows size their boxes and ball rows by these counts, so a damaged count beyond what
+// the definition window allows must not reach them.
+bool countsFit(const GameRecord& slot) {
+    return slot.ballsdrawn <= 7 && slot.mainperentry <= 7 && slot.bonusdrawn <= 1 &&
+           slot.bonusperentry <= 1;
+}
+
 }  // namespace
 
 QString gameNameError(const QString& name) {
@@ -42,11 +49,11 @@ QString gameNameError(const QString& name) {
 }
 
 bool slotNamesAGame(const GameRecord& slot) {
-    return slot.mainpool > 1 && gameNameError(slot.name).isEmpty();
+    return slot.mainpool > 1 && countsFit(slot) && gameNameError(slot.name).isEmpty();
 }
 
 bool slotHoldsAGame(const GameRecord& slot) {
-    return slot.ballsdrawn > 0 && gameNameError(slot.name).isEmpty();
+    return slot.ballsdrawn > 0 && countsFit(slot) && gameNameError(slot.name).isEmpty();
 }
 
 bool loadGame(const GameRecord& slot, Module1& m) {

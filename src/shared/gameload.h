@@ -13,7 +13,8 @@ struct Module1;
 QString gameNameError(const QString& name);
 
 // Start-up names a slot by its pool, loading takes it by its ball count; every slot the
-// definition window writes passes both.
+// definition window writes passes both. Either way a damaged name or a ball count beyond what
+// the definition window allows makes the slot undefined.
 bool slotNamesAGame(const GameRecord& slot);
 bool slotHoldsAGame(const GameRecord& slot);
 

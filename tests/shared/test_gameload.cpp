@@ -121,6 +121,20 @@ INSTANTIATE_TEST_SUITE_P(
                       SlotCase{"Empty", QByteArray(), false, false},
                       SlotCase{"NoBalls", withCounts(slotBytes("Lotto"), 0, 49), true, false},
                       SlotCase{"PoolOfOne", withCounts(slotBytes("Lotto"), 5, 1), false, true},
+                      // Counts the definition window refuses: the slot is damaged.
+                      SlotCase{"EightBalls", withCounts(slotBytes("Lotto"), 8, 49), false, false},
+                      SlotCase{"EightPerEntry",
+                               [] {
+                                   QByteArray b = slotBytes("Lotto");
+                                   return b.replace(22, 2, le16(8));
+                               }(),
+                               false, false},
+                      SlotCase{"TwoExtras",
+                               [] {
+                                   QByteArray b = slotBytes("Lotto");
+                                   return b.replace(14, 2, le16(2));
+                               }(),
+                               false, false},
                       // Names the definition window refuses: the slot is damaged.
                       SlotCase{"ParentBackslash", slotBytes("..\\x"), false, false},
                       SlotCase{"ParentSlash", slotBytes("../x"), false, false},
