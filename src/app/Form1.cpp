@@ -38,25 +38,6 @@ QLineEdit* countBox(QWidget* parent, const char* name) {
 
 }  // namespace
 
-const std::array<WheelMenuItem, 24>& wheelMenuItems() {
-    static const std::array<WheelMenuItem, 24> items = [] {
-        const int codes[24][3] = {{7, 7, 7}, {7, 7, 6}, {7, 7, 5}, {7, 7, 4}, {7, 7, 3}, {6, 6, 6},
-                                  {6, 6, 5}, {6, 6, 4}, {6, 6, 3}, {6, 5, 5}, {6, 5, 4}, {6, 5, 3},
-                                  {6, 4, 4}, {6, 4, 3}, {6, 3, 3}, {5, 5, 5}, {5, 5, 4}, {5, 5, 3},
-                                  {5, 4, 4}, {5, 4, 3}, {5, 3, 3}, {4, 4, 4}, {4, 4, 3}, {4, 4, 2}};
-        std::array<WheelMenuItem, 24> out{};
-        int type = 0;
-        for (int i = 0; i < 24; ++i) {
-            const auto [k, d, m] = codes[i];
-            type = (i > 0 && codes[i - 1][0] == k) ? type + 1 : 1;
-            out[i] = {k, d, m, type,
-                      QStringLiteral("Guarantee Match %1 if %2 Picked from Group").arg(m).arg(d)};
-        }
-        return out;
-    }();
-    return items;
-}
-
 Form1::Form1(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(kTitle);
     buildMenus();

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/wheelmenu.h"
 #include "app/windownames.h"
 #include "platform/datepicker.h"
 #include "platform/form.h"
@@ -189,13 +190,3 @@ private:
 
 // The main window of the running program (loaded on first use).
 Form1& mainWindow();
-
-// The k-d-m codes of the Wheels > Open items, top to bottom.
-struct WheelMenuItem {
-    int k;
-    int d;
-    int m;
-    int openwheeltype;
-    QString caption;
-};
-const std::array<WheelMenuItem, 24>& wheelMenuItems();

@@ -11,42 +11,11 @@
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
 #include "shared/numbertext.h"
+#include "shared/winninglines.h"
 
 using platform::msgBox;
 
 namespace {
-
-// The label of a winning line: "(6+PB)", "(6)", "(0+PB)", "(0)".
-QString lead(int level, const QString& extraballid) {
-    if (level == 1) {
-        return QStringLiteral("(7)");
-    }
-    if (level % 2 == 0) {
-        return QStringLiteral("(%1+%2)").arg((14 - level) / 2).arg(extraballid);
-    }
-    return QStringLiteral("(%1)").arg((15 - level) / 2);
-}
-
-// The fanfare is for an entry that matched every drawn main ball, and the extra ball too when
-// that has a pool of its own.
-bool fanfare(int level, int ballsdrawn, int bonuspool) {
-    switch (level) {
-        case 1:
-            return true;
-        case 2:
-        case 4:
-        case 6:
-            return ballsdrawn == (14 - level) / 2;
-        case 3:
-        case 5:
-        case 7:
-            return ballsdrawn == (15 - level) / 2 && bonuspool == 0;
-        case 8:
-            return ballsdrawn == 3;
-        default:
-            return false;
-    }
-}
 
 ExtraRule extraRule() {
     if (m1().bonusdrawn != 1) {
@@ -92,10 +61,11 @@ void Form1::Command14_Click() {
             continue;
         }
         ++wins;
-        if (fanfare(result.level, m1().ballsdrawn, m1().bonuspool)) {
+        if (playsFanfare(result.level, m1().ballsdrawn, m1().bonuspool)) {
             platform::playSound(tada);
         }
-        adddrawline(*List2, entry.balls, entry.extra, lead(result.level, m1().extraballid));
+        adddrawline(*List2, entry.balls, entry.extra,
+                    winningLineLabel(result.level, m1().extraballid));
         line->setSelected(true);
     }
     Text3->setText(u' ' + QString::number(wins));

@@ -95,7 +95,6 @@ TEST(GameFiles, NamesOfAGamesFiles) {
     EXPECT_EQ(slotFileName(3), QStringLiteral("game3.dat"));
     EXPECT_EQ(resultsFileName("Lotto"), QStringLiteral("Lotto.rtl"));
     EXPECT_EQ(standingEntryFileName("Lotto"), QStringLiteral("StandLotto.lot"));
-    EXPECT_EQ(wheelEntryFileName("Lotto", 6, 5, 4), QStringLiteral("Lotto-6-5-4.lot"));
     EXPECT_EQ(adjustFileName("Lotto"), QStringLiteral("Lottoadjusts.dat"));
     EXPECT_EQ(dataFile("/data", "\\wheels\\6-5-4-12.whl"),
               QStringLiteral("/data/wheels/6-5-4-12.whl"));
