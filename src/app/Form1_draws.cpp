@@ -177,7 +177,7 @@ void Form1::Command2_Click() {
     if (r != 0 && history.remove(r)) {
         const QString path = resultsPath();
         QString error;
-        const bool done = history.isEmptied() ? QFile::remove(path)
+        const bool done = history.isEmptied() ? removeFile(path, &error)
                                               : writeWholeFile(path, history.bytes(), &error);
         if (!done) {
             platform::msgBox(
