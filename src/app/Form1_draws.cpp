@@ -1,6 +1,4 @@
 // The draw of the picked date: looking it up, showing its balls, deleting it, adding one.
-#include <QFile>
-
 #include "app/Form1.h"
 #include "app/Form2.h"
 #include "app/ballpictures.h"

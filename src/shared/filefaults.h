@@ -15,7 +15,7 @@ public:
     // Disarms every step and clears the counts.
     void reset();
 
-    // Asked by the file layer before each step: true when this one is to fail.
+    // Asked by the file layer at each step: true when this one is to fail.
     bool fails(Step step);
     // Steps of this kind asked about since the last reset.
     int seen(Step step) const { return seen_[index(step)]; }
