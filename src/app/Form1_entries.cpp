@@ -227,7 +227,7 @@ void Form1::Command5_Click() {
         if (j < 0) {
             break;
         }
-        const qint32 c = narrowCount(records.read(1).count);
+        const qint32 c = records.count();
         if (j + 1 > c) {
             break;  // the list runs past the file: nothing there to delete
         }

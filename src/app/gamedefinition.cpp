@@ -284,7 +284,7 @@ bool GameDefinition::saveDefinition(const GameDefinitionInput& definition,
     if (existinggame_) {
         QStringList kept;
         for (const QString& file : ownGameFiles(datapath_, oldgamename_)) {
-            if (!QFile::remove(file)) {
+            if (!removeFile(file)) {
                 kept << QDir::toNativeSeparators(file);
             }
         }

@@ -47,7 +47,7 @@ bool DrawFile::write(int recordNo, const DrawRecord& record) {
 }
 
 qint16 DrawFile::count() {
-    return narrowCount(read(1).count);
+    return narrowCount(read(1).count, file_.recordsHeld());
 }
 
 bool DrawFile::setCount(qint32 count) {
@@ -57,13 +57,14 @@ bool DrawFile::setCount(qint32 count) {
 }
 
 DrawFile::Append DrawFile::append(const DrawRecord& record) {
-    const qint32 n = read(1).count;
+    const qint32 stored = read(1).count;
+    // A negative count is a damaged file: appending would overwrite record 1 with the new entry.
+    if (stored < 0) {
+        return Append::Failed;
+    }
+    const qint32 n = count();
     if (n >= kMaxRecordCount) {
         return Append::Full;
-    }
-    // A negative count is a damaged file: appending would overwrite record 1 with the new entry.
-    if (n < 0) {
-        return Append::Failed;
     }
     const qint32 next = n + 1;
     DrawRecord written = record;

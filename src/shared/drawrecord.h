@@ -31,13 +31,14 @@ public:
     bool isOpen() const;
     DrawRecord read(int recordNo);
     bool write(int recordNo, const DrawRecord& record);
-    // The count of record 1 as readers walk it (0..32767).
+    // The count of record 1 as readers walk it: 0..32767 and never more records than the file
+    // holds.
     qint16 count();
     // Stores a new count in record 1, keeping the rest of that record.
     bool setCount(qint32 count);
 
     enum class Append { Done, Full, Failed };
-    // Writes the record after the last one in use and raises the count; refuses (Full) when
+    // Writes the record after the last one counted and raises the count; refuses (Full) when
     // the file already holds kMaxRecordCount records, so a count never passes what readers walk;
     // a damaged (negative) count is Failed and nothing is written.
     Append append(const DrawRecord& record);
@@ -56,8 +57,9 @@ public:
     DrawRecord read(int recordNo) const;
     // Writes record r, growing the image with zeros when needed.
     void write(int recordNo, const DrawRecord& record);
-    // The count of record 1 as readers walk it (0..32767).
-    qint16 count() const { return narrowCount(read(1).count); }
+    // The count of record 1 as readers walk it: 0..32767 and never more records than the image
+    // holds.
+    qint16 count() const { return narrowCount(read(1).count, bytes_.size() / DrawRecord::kSize); }
     const QByteArray& bytes() const { return bytes_; }
 
 private:
