@@ -1,6 +1,8 @@
 // Checking the listed entries against the shown draw, and the history check's preliminaries.
 #include <algorithm>
 
+#include <QItemSelection>
+
 #include "app/Form1.h"
 #include "app/module1routines.h"
 #include "platform/messagebox.h"
@@ -11,6 +13,7 @@
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
 #include "shared/numbertext.h"
+#include "shared/textforms.h"
 
 using platform::msgBox;
 
@@ -82,22 +85,44 @@ void Form1::Command14_Click() {
     // Another window may have appended to the file since it was listed: check what is listed.
     const int n = std::min<int>(file.count(), List1->count());
     int wins = 0;
+    QStringList lines;
+    // The winners' marks are gathered as runs of neighbouring lines and set in one go: one
+    // selection change per line would copy the whole selection each time.
+    QItemSelection marks;
+    int runStart = -1;
+    const auto endRun = [&](int row) {
+        if (runStart >= 0) {
+            marks.select(List1->model()->index(runStart, 0), List1->model()->index(row - 1, 0));
+            runStart = -1;
+        }
+    };
     for (int r = 1; r <= n; ++r) {
         const DrawRecord entry = file.read(r);
         const EntryCheck result = checkEntry(entry.balls, entry.extra, draw, drawExtra,
                                              m1().ballsdrawn, rule, m1().prizelevels);
-        QListWidgetItem* line = List1->item(r - 1);
-        line->setSelected(false);
         if (result.level == 0) {
+            endRun(r - 1);
             continue;
         }
         ++wins;
         if (fanfare(result.level, m1().ballsdrawn, m1().bonuspool)) {
             platform::playSound(tada);
         }
-        adddrawline(*List2, entry.balls, entry.extra, lead(result.level, m1().extraballid));
-        line->setSelected(true);
+        lines << entryline(entry.balls, entry.extra, m1().extraballid, m1().gamename) +
+                     lead(result.level, m1().extraballid);
+        if (runStart < 0) {
+            runStart = r - 1;
+        }
     }
+    endRun(n);
+    List2->addItems(lines);
+    QItemSelectionModel& selection = *List1->selectionModel();
+    if (n > 0) {
+        selection.select(
+            QItemSelection(List1->model()->index(0, 0), List1->model()->index(n - 1, 0)),
+            QItemSelectionModel::Deselect);
+    }
+    selection.select(marks, QItemSelectionModel::Select);
     Text3->setText(u' ' + QString::number(wins));
     if (wins == 0) {
         msgBox(QStringLiteral("No wins this time!"));

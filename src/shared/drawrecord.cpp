@@ -96,3 +96,31 @@ void DrawImage::write(int recordNo, const DrawRecord& record) {
     }
     bytes_.replace(offset, DrawRecord::kSize, record.toBytes());
 }
+
+int removeRecords(DrawImage& image, const std::vector<int>& recordNos) {
+    const int count = image.count();
+    auto next = recordNos.begin();
+    int kept = 0;
+    for (int from = 1; from <= count; ++from) {
+        if (next != recordNos.end() && *next == from) {
+            ++next;
+            continue;
+        }
+        ++kept;
+        if (kept != from) {
+            image.write(kept, image.read(from));
+        }
+    }
+    const int removed = count - kept;
+    if (removed == 0) {
+        return 0;
+    }
+    const DrawRecord last = image.read(count);
+    for (int r = kept + 1; r < count; ++r) {
+        image.write(r, last);
+    }
+    DrawRecord first = image.read(1);
+    first.count = kept;
+    image.write(1, first);
+    return removed;
+}
