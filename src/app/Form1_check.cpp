@@ -81,7 +81,7 @@ void Form1::Command14_Click() {
     const ExtraRule rule = extraRule();
     const QString tada = dataFile(m1().datapath, QStringLiteral("tada.wav"));
 
-    DrawFile file(m1().selectionfile);
+    const DrawImage file = readDrawImage(m1().selectionfile);
     // Another window may have appended to the file since it was listed: check what is listed.
     const int n = std::min<int>(file.count(), List1->count());
     int wins = 0;

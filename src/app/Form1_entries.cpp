@@ -1,4 +1,5 @@
 // The entry file shown in the main window: dated, standing and wheel files, and deleting entries.
+#include <algorithm>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -39,27 +40,45 @@ bool canOpen(const QString& path) {
 }
 
 // Takes out the lines of these record numbers (ascending, from 1), a run of neighbours at a
-// time and from the end, so the rows before a run keep their numbers. Their marks go first, in
-// one change: the selection model would otherwise rework every mark at each removal.
+// time and from the end, so the rows before a run keep their numbers. The marks are lifted
+// first and the others' set again after: with marks on the rows, each removal would rework
+// every mark.
 void removeLines(QListWidget& list, const std::vector<int>& recordNos) {
     QAbstractItemModel& model = *list.model();
-    std::vector<std::pair<int, int>> runs;  // first row, rows
+    QItemSelectionModel& selection = *list.selectionModel();
+    std::vector<int> marked;
+    for (const QModelIndex& line : selection.selectedIndexes()) {
+        marked.push_back(line.row());
+    }
+    std::sort(marked.begin(), marked.end());
+    marked.erase(std::unique(marked.begin(), marked.end()), marked.end());
+    selection.clearSelection();
+
     auto end = recordNos.end();
     while (end != recordNos.begin()) {
         auto first = std::prev(end);
         while (first != recordNos.begin() && *std::prev(first) == *first - 1) {
             --first;
         }
-        runs.emplace_back(*first - 1, static_cast<int>(end - first));
+        model.removeRows(*first - 1, static_cast<int>(end - first));
         end = first;
     }
-    QItemSelection marks;
-    for (const auto& [row, rows] : runs) {
-        marks.select(model.index(row, 0), model.index(row + rows - 1, 0));
+
+    // A kept mark moves up by the lines taken out before it.
+    QItemSelection kept;
+    auto removedBefore = recordNos.begin();
+    for (int row : marked) {
+        while (removedBefore != recordNos.end() && *removedBefore - 1 < row) {
+            ++removedBefore;
+        }
+        if (removedBefore != recordNos.end() && *removedBefore - 1 == row) {
+            continue;
+        }
+        const int now = row - static_cast<int>(removedBefore - recordNos.begin());
+        kept.select(model.index(now, 0), model.index(now, 0));
     }
-    list.selectionModel()->select(marks, QItemSelectionModel::Deselect);
-    for (const auto& [row, rows] : runs) {
-        model.removeRows(row, rows);
+    if (!kept.isEmpty()) {
+        selection.select(kept, QItemSelectionModel::Select);
     }
 }
 
@@ -74,7 +93,7 @@ void Form1::clearentrylist() {
 }
 
 void Form1::listselection() {
-    DrawFile file(m1().selectionfile);
+    const DrawImage file = readDrawImage(m1().selectionfile);
     const qint16 n = file.count();
     // Added in one go: a row at a time, the list would lay itself out again for each.
     QStringList lines;
@@ -212,13 +231,16 @@ void Form1::Command5_Click() {
         return;
     }
     const int n = textToInteger(Text2->text());
-    // Only the first n lines are offered for deletion, as record numbers from 1.
+    // Only the first n lines are offered for deletion, as record numbers from 1. The marks are
+    // read once: asking each line would search the whole selection each time.
     std::vector<int> chosen;
-    for (int i = 0; i < n && i < List1->count(); ++i) {
-        if (List1->item(i)->isSelected()) {
-            chosen.push_back(i + 1);
+    for (const QModelIndex& line : List1->selectionModel()->selectedIndexes()) {
+        if (line.row() < n) {
+            chosen.push_back(line.row() + 1);
         }
     }
+    std::sort(chosen.begin(), chosen.end());
+    chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
     const int s = static_cast<int>(chosen.size());
     if (s == 0) {
         msgBox(QStringLiteral("You have not selected any entries for deletion."));

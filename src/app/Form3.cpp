@@ -94,7 +94,8 @@ void Form3::Form_Load() {
         Command2->setEnabled(false);
     }
     sizeToGame();
-    DrawFile history(dataFile(m1().datapath, resultsFileName(m1().gamename)));
+    const DrawImage history =
+        readDrawImage(dataFile(m1().datapath, resultsFileName(m1().gamename)));
     const int n = history.count();
     QStringList lines;
     lines.reserve(n);

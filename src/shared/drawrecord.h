@@ -67,6 +67,9 @@ private:
 
 // Count of a drawrecord file on disk (0 for a missing file, which is left behind empty).
 qint16 drawFileCount(const QString& path);
+// A whole drawrecord file read at once (empty when it cannot be read; a missing file is left
+// behind empty).
+DrawImage readDrawImage(const QString& path);
 
 // Deletes the counted records `recordNos` (ascending, from 1) in one pass: the later records
 // move down, record 1's count drops by the number deleted, and the places freed at the end
