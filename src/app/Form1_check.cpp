@@ -1,5 +1,6 @@
 // Checking the listed entries against the shown draw, and the history check's preliminaries.
 #include <algorithm>
+#include <array>
 
 #include <QItemSelection>
 
@@ -80,6 +81,10 @@ void Form1::Command14_Click() {
     const qint16 drawExtra = m1().drawnumbers[8];
     const ExtraRule rule = extraRule();
     const QString tada = dataFile(m1().datapath, QStringLiteral("tada.wav"));
+    std::array<QString, kLevelCount + 1> labels;
+    for (int level = 1; level <= kLevelCount; ++level) {
+        labels[static_cast<std::size_t>(level)] = lead(level, m1().extraballid);
+    }
 
     const DrawImage file = readDrawImage(m1().selectionfile);
     // Another window may have appended to the file since it was listed: check what is listed.
@@ -109,7 +114,7 @@ void Form1::Command14_Click() {
             platform::playSound(tada);
         }
         lines << entryline(entry.balls, entry.extra, m1().extraballid, m1().gamename) +
-                     lead(result.level, m1().extraballid);
+                     labels[static_cast<std::size_t>(result.level)];
         if (runStart < 0) {
             runStart = r - 1;
         }
