@@ -121,13 +121,15 @@ void Form1::Command14_Click() {
     }
     endRun(n);
     List2->addItems(lines);
+    // Lines past the checked ones keep their marks.
     QItemSelectionModel& selection = *List1->selectionModel();
-    if (n > 0) {
-        selection.select(
-            QItemSelection(List1->model()->index(0, 0), List1->model()->index(n - 1, 0)),
-            QItemSelectionModel::Deselect);
+    for (const QItemSelectionRange& range : selection.selection()) {
+        if (range.bottom() >= n) {
+            marks.select(List1->model()->index(std::max(range.top(), n), 0),
+                         List1->model()->index(range.bottom(), 0));
+        }
     }
-    selection.select(marks, QItemSelectionModel::Select);
+    selection.select(marks, QItemSelectionModel::ClearAndSelect);
     Text3->setText(u' ' + QString::number(wins));
     if (wins == 0) {
         msgBox(QStringLiteral("No wins this time!"));

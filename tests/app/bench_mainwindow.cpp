@@ -107,7 +107,8 @@ QByteArray entries(int percent) {
     DrawImage image;
     for (int r = 1; r <= kRecords; ++r) {
         DrawRecord rec;
-        const bool wins = (r % 100) < percent;
+        // Scattered, so the winners' marks are many short runs rather than a few long ones.
+        const bool wins = (r * 37 + r / 100) % 100 < percent;
         const int start = wins ? 4 : 10 + r % 30;  // 4 5 6 .. or 10+ (no match)
         for (int i = 0; i < 6; ++i) {
             rec.balls[i] = static_cast<qint16>(start + i);
