@@ -179,6 +179,8 @@ void Form1::buildControls() {
     List1 = named(new QListWidget(Frame5), "List1");
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     List1->setFont(QFont(QStringLiteral("Courier New"), 10));
+    // Every line is one line of one font: the list need not measure each of 32,767.
+    List1->setUniformItemSizes(true);
     Text2 = countBox(Frame5, "Text2");
     Command4 = named(new QPushButton(QStringLiteral("Add"), Frame5), "Command4");
     Command6 = named(new QPushButton(QStringLiteral("Edit"), Frame5), "Command6");
@@ -208,6 +210,7 @@ void Form1::buildControls() {
     auto* wins = new QGridLayout(Frame6);
     List2 = named(new QListWidget(Frame6), "List2");
     List2->setFont(QFont(QStringLiteral("Courier New"), 10));
+    List2->setUniformItemSizes(true);
     List2->setSelectionMode(QAbstractItemView::NoSelection);
     Text3 = countBox(Frame6, "Text3");
     Command10 = named(new QPushButton(QStringLiteral("Print"), Frame6), "Command10");

@@ -59,6 +59,8 @@ Form3::Form3(QWidget* parent) : platform::Form(kName, parent) {
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setFont(QFont(QStringLiteral("Courier New"), 10));
+    // One line of one font each: the list need not measure every draw of a long history.
+    List1->setUniformItemSizes(true);
     Label1 = new QLabel(
         QStringLiteral("Double-click entry to select result into main program area"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -95,12 +97,15 @@ void Form3::Form_Load() {
         Command2->setEnabled(false);
     }
     sizeToGame();
-    DrawFile history(dataFile(m1().datapath, resultsFileName(m1().gamename)));
+    const DrawImage history =
+        readDrawImage(dataFile(m1().datapath, resultsFileName(m1().gamename)));
     const int n = history.count();
+    QStringList lines;
+    lines.reserve(n);
     for (int r = 1; r <= n; ++r) {
-        List1->addItem(
-            historyline(history.read(r), m1().dateorder, m1().extraballid, m1().gamename));
+        lines << historyline(history.read(r), m1().dateorder, m1().extraballid, m1().gamename);
     }
+    List1->addItems(lines);
 }
 
 void Form3::List1_DblClick() {
@@ -118,7 +123,9 @@ void Form3::List1_DblClick() {
 }
 
 // The same printing as the main window's lists, failures reported the same way.
-void Form3::Command2_Click() { printlist(*List1); }
+void Form3::Command2_Click() {
+    printlist(*List1);
+}
 
 void Form3::keyPressEvent(QKeyEvent* event) {
     // The list passes Enter on; on a line it picks that draw, as a double-click does.

@@ -1,6 +1,7 @@
 #pragma once
 // The 28-byte record of results histories and lotto entry files.
 #include <array>
+#include <vector>
 
 #include <QByteArray>
 #include <QString>
@@ -68,3 +69,12 @@ private:
 
 // Count of a drawrecord file on disk (0 for a missing file, which is left behind empty).
 qint16 drawFileCount(const QString& path);
+// A whole drawrecord file read at once (empty when it cannot be read; a missing file is left
+// behind empty).
+DrawImage readDrawImage(const QString& path);
+
+// Deletes the counted records `recordNos` (ascending, from 1) in one pass: the later records
+// move down, record 1's count drops by the number deleted, and the places freed at the end
+// keep the last record, as moving one record at a time leaves them; the file keeps its length.
+// Record numbers past the count are not deleted. Gives the number deleted.
+int removeRecords(DrawImage& image, const std::vector<int>& recordNos);

@@ -62,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
              "Lotto", "12345 01 01 2012: 01 02 03 04"},
         Line{"three_balls_and_extra", "DDMMYY", drawOf(2, 6, 3, 2012, {4, 0, 9}, 3), "EB", "Pick",
              "00002 06 03 2012: 04 00 09 EB 03"},
+        Line{"damaged_fields", "DDMMYY", drawOf(7, 5, 3, 2012, {-3, 100, 7}, 123), "PB", "Lotto",
+             "00007 05 03 2012: -3 100 07 PB 123"},
         Line{"wild_card", "DDMMYY", drawOf(3, 7, 3, 2012, {1, 2, 3, 4, 5}, 7), "WC", "WildCard2",
              "00003 07 03 2012: 01 02 03 04 05 WC QH"}),
     [](const auto& info) { return std::string(info.param.label); });
