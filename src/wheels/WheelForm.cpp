@@ -5,13 +5,13 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/Form1.h"
+#include "app/windownames.h"
 #include "platform/clock.h"
-#include "platform/windows.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
 #include "wheels/logic/wheelgroup.h"
 #include "wheels/logic/wheelranking.h"
+#include "wheels/wheelwindows.h"
 
 namespace {
 
@@ -20,20 +20,16 @@ const wheels::WheelVariant& variantOf(int k) {
     return v != nullptr ? *v : wheels::wheelVariants().front();
 }
 
-template <class T>
-T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
 constexpr const char* kExtraCaptions[3] = {"Spread", "Random", "Optimized"};
 constexpr int kBoxesPerRow = 12;
 
 }  // namespace
 
 WheelForm::WheelForm(int k, QWidget* parent)
-    : platform::Form(variantOf(k).name, parent), variant_(variantOf(k)) {
+    : platform::Form(wheelWindowName(variantOf(k).k), parent), variant_(variantOf(k)) {
     buildControls();
+    setOpener(windownames::Form1);
+    setEscapeCloses();
 }
 
 void WheelForm::buildControls() {
@@ -46,8 +42,8 @@ void WheelForm::buildControls() {
     const std::vector<wheels::GuaranteeColumn> columns = wheels::guaranteeColumns(k());
     Option.resize(wheeldesign::wheelTypesOf(k()).size());
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        auto* heading =
-            named(new QLabel(columns[c].heading, this), QStringLiteral("Label%1").arg(c + 1));
+        auto* heading = platform::named(new QLabel(columns[c].heading, this),
+                                        QStringLiteral("Label%1").arg(c + 1));
         QFont bold = heading->font();
         bold.setBold(true);
         heading->setFont(bold);
@@ -55,8 +51,9 @@ void WheelForm::buildControls() {
         guarantees->addWidget(heading, 0, static_cast<int>(c));
         int row = 1;
         for (const wheeldesign::WheelType* type : columns[c].types) {
-            auto* option = named(new QRadioButton(QString::fromStdString(type->caption()), this),
-                                 QStringLiteral("Option%1").arg(type->type));
+            auto* option =
+                platform::named(new QRadioButton(QString::fromStdString(type->caption()), this),
+                                QStringLiteral("Option%1").arg(type->type));
             optionGroup->addButton(option);
             Option[static_cast<std::size_t>(type->type - 1)] = option;
             guarantees->addWidget(option, row++, static_cast<int>(c));
@@ -67,20 +64,23 @@ void WheelForm::buildControls() {
     guarantees->setRowStretch(guarantees->rowCount(), 1);
     layout->addLayout(guarantees);
 
-    Label7 = named(new QLabel(QStringLiteral("All guarantees are minimum. The actual number of "
-                                             "matches may be greater."),
-                              this),
-                   QStringLiteral("Label7"));
+    Label7 = platform::named(
+        new QLabel(QStringLiteral("All guarantees are minimum. The actual number of "
+                                  "matches may be greater."),
+                   this),
+        QStringLiteral("Label7"));
     layout->addWidget(Label7);
 
     auto* size = new QHBoxLayout;
-    Label6 = named(new QLabel(QStringLiteral("No of Balls"), this), QStringLiteral("Label6"));
-    Combo1 = named(new QComboBox(this), QStringLiteral("Combo1"));
+    Label6 =
+        platform::named(new QLabel(QStringLiteral("No of Balls"), this), QStringLiteral("Label6"));
+    Combo1 = platform::named(new QComboBox(this), QStringLiteral("Combo1"));
     Combo1->setMinimumContentsLength(3);
     Label6->setBuddy(Combo1);
-    Label5 = named(new QLabel(QStringLiteral("Entries Required"), this), QStringLiteral("Label5"));
+    Label5 = platform::named(new QLabel(QStringLiteral("Entries Required"), this),
+                             QStringLiteral("Label5"));
     // E comes from the wheel table; the player cannot change it.
-    Text25 = named(new QLineEdit(this), QStringLiteral("Text25"));
+    Text25 = platform::named(new QLineEdit(this), QStringLiteral("Text25"));
     Text25->setReadOnly(true);
     Text25->setFocusPolicy(Qt::NoFocus);
     Text25->setMaximumWidth(70);
@@ -93,20 +93,21 @@ void WheelForm::buildControls() {
     size->addStretch(1);
     layout->addLayout(size);
 
-    Frame1 = named(
+    Frame1 = platform::named(
         new QGroupBox(QStringLiteral("Select Group of Balls To Use for the Selected Wheel"), this),
         QStringLiteral("Frame1"));
     auto* group = new QVBoxLayout(Frame1);
-    Label8 = named(new QLabel(QStringLiteral("All suggested entries are based on numbers most "
-                                             "frequently drawn (using draw history). You may "
-                                             "change any or all of the suggested numbers."),
-                              Frame1),
-                   QStringLiteral("Label8"));
+    Label8 =
+        platform::named(new QLabel(QStringLiteral("All suggested entries are based on numbers most "
+                                                  "frequently drawn (using draw history). You may "
+                                                  "change any or all of the suggested numbers."),
+                                   Frame1),
+                        QStringLiteral("Label8"));
     Label8->setWordWrap(true);
     group->addWidget(Label8);
     auto* boxes = new QGridLayout;
     for (int i = 0; i < wheels::kBoxes; ++i) {
-        auto* box = named(new QLineEdit(Frame1), QStringLiteral("Text1_%1").arg(i));
+        auto* box = platform::named(new QLineEdit(Frame1), QStringLiteral("Text1_%1").arg(i));
         box->setMaxLength(2);
         box->setAlignment(Qt::AlignCenter);
         box->setFixedWidth(40);
@@ -123,12 +124,13 @@ void WheelForm::buildControls() {
 
     auto* bottom = new QHBoxLayout;
     if (variant_.hasBonusFrame) {
-        Frame2 = named(new QGroupBox(this), QStringLiteral("Frame2"));
+        Frame2 = platform::named(new QGroupBox(this), QStringLiteral("Frame2"));
         auto* extras = new QHBoxLayout(Frame2);
         auto* extraGroup = new QButtonGroup(this);
         for (std::size_t i = 0; i < 3; ++i) {
-            auto* option = named(new QRadioButton(QString::fromLatin1(kExtraCaptions[i]), Frame2),
-                                 variant_.extraOptions[i]);
+            auto* option =
+                platform::named(new QRadioButton(QString::fromLatin1(kExtraCaptions[i]), Frame2),
+                                variant_.extraOptions[i]);
             extraGroup->addButton(option);
             extras->addWidget(option);
             extraOptions[i] = option;
@@ -137,11 +139,12 @@ void WheelForm::buildControls() {
     }
     bottom->addStretch(1);
     auto* buttons = new QHBoxLayout;
-    Command3 =
-        named(new QPushButton(QStringLiteral("Save Wheel"), this), QStringLiteral("Command3"));
-    Command2 =
-        named(new QPushButton(QStringLiteral("Print Cover"), this), QStringLiteral("Command2"));
-    Command1 = named(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command1"));
+    Command3 = platform::named(new QPushButton(QStringLiteral("Save Wheel"), this),
+                               QStringLiteral("Command3"));
+    Command2 = platform::named(new QPushButton(QStringLiteral("Print Cover"), this),
+                               QStringLiteral("Command2"));
+    Command1 =
+        platform::named(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command1"));
     for (QPushButton* b : {Command3, Command2, Command1}) {
         b->setMinimumWidth(100);
         buttons->addWidget(b);
@@ -256,8 +259,7 @@ wheels::ExtraRule WheelForm::extraRule() const {
 }
 
 void WheelForm::Command1_Click() {
-    platform::Windows::handBack(Form1::kName);
-    platform::Windows::unload(this);
+    handBackAndUnload();
 }
 
 void WheelForm::closeBox() {

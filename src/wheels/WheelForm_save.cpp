@@ -3,6 +3,7 @@
 
 #include "app/Form1.h"
 #include "app/module1routines.h"
+#include "app/windownames.h"
 #include "platform/clock.h"
 #include "platform/messagebox.h"
 #include "platform/windows.h"
@@ -56,7 +57,7 @@ void WheelForm::Command3_Click() {
 }
 
 void WheelForm::resetMainWindow() {
-    Form1* main = platform::Windows::live<Form1>(Form1::kName);
+    Form1* main = platform::Windows::live<Form1>(windownames::Form1);
     if (main == nullptr) {
         m1().openwheeltype = 0;
         m1().selectionfile.clear();

@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QSet>
 
 #include "app/Form1.h"
+#include "app/windownames.h"
 #include "platform/clock.h"
 #include "platform/windows.h"
+#include "shared/filefaults.h"
 #include "shared/module1.h"
 #include "support/bytes.h"
 #include "wheels/WheelForm.h"
@@ -398,6 +402,45 @@ TEST_F(WheelWindow, CloseAndTheCloseBoxGiveTheMainWindowBack) {
         else
             form.Command1->click();
         EXPECT_TRUE(main.isEnabled()) << box;
-        EXPECT_EQ(Windows::find(QStringLiteral("Wheel5")), nullptr) << box;
+        EXPECT_EQ(Windows::find(windownames::Wheel5), nullptr) << box;
     }
+}
+
+TEST_F(WheelWindow, AFailedWriteKeepsTheOldWheelWholeAndSaysWhy) {
+    WheelForm& form = openTenNumberWheel();
+    form.extraOptions[0]->click();
+    save(form);
+    const QByteArray old = savedWheel();
+    Form1& main = *Windows::live<Form1>(windownames::Form1);
+    main.findChild<QAction*>(QStringLiteral("mnu442"))->trigger();
+    form.extraOptions[1]->click();  // Random: a new wheel differs from the old one
+    const QString full = FileFaults::reason(FileFaults::Step::Write);
+    const QStringList files = QDir(dataPath()).entryList(QDir::Files);
+    for (const FileFaults::Step step :
+         {FileFaults::Step::Write, FileFaults::Step::Flush, FileFaults::Step::Commit}) {
+        fileFaults().failAt(step, 1);
+        messages().expect(kOverwrite, MsgAnswer::Yes);
+        messages().expect(QStringLiteral("The wheel could not be saved. %1").arg(full));
+        form.Command3->click();
+        EXPECT_EQ(savedWheel(), old) << static_cast<int>(step);
+        EXPECT_EQ(main.List1->count(), 3) << static_cast<int>(step);
+        EXPECT_EQ(m1().openwheeltype, 3) << static_cast<int>(step);
+        EXPECT_EQ(QDir(dataPath()).entryList(QDir::Files), files)
+            << "no temporary file is left behind";
+    }
+}
+
+TEST_F(WheelWindow, AWheelThePlayerMayOnlyReadIsNotReplaced) {
+    WheelForm& form = openTenNumberWheel();
+    form.extraOptions[0]->click();
+    save(form);
+    const QByteArray old = savedWheel();
+    const QString path = file(QStringLiteral("Lotto-4-4-2.lot"));
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    form.Text1[0]->setText(QStringLiteral("49"));
+    messages().expect(kOverwrite, MsgAnswer::Yes);
+    messages().expect(
+        QStringLiteral("The wheel could not be saved. Existing file %1 is not writable").arg(path));
+    form.Command3->click();
+    EXPECT_EQ(savedWheel(), old);
 }

@@ -78,9 +78,7 @@ WheelForm& WheelWindowTest::openWheel() {
     Form1* main = platform::Windows::live<Form1>(Form1::kName);
     EXPECT_NE(main, nullptr);
     main->mnuWheelCreate_Click();
-    const wheels::WheelVariant* variant = wheels::wheelVariant(m1().ballsdrawn);
-    EXPECT_NE(variant, nullptr);
-    auto* form = platform::Windows::live<WheelForm>(variant->name);
+    auto* form = platform::Windows::live<WheelForm>(wheelWindowName(m1().ballsdrawn));
     EXPECT_NE(form, nullptr);
     return *form;
 }

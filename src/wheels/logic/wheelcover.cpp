@@ -1,6 +1,5 @@
 #include "wheels/logic/wheelcover.h"
 
-#include "shared/gamefiles.h"
 #include "wheels/logic/wheelvariant.h"
 
 namespace wheels {
@@ -44,7 +43,7 @@ QStringList coverLines(const CoverInput& input) {
     lines << QString();
     QString name;
     if (input.type != nullptr) {
-        name = wheelEntryFileName(input.gamename, input.type->k, input.type->d, input.type->m);
+        name = wheelEntryFileName(input.gamename, *input.type);
     }
     lines << QStringLiteral("File Maintenance Name: ") + name;
     return lines;

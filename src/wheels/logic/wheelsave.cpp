@@ -135,8 +135,7 @@ PreparedWheel prepareWheel(const WheelSaveInput& input, const std::function<doub
     const std::string dataName = wheeldesign::wheelFileName(type->k, type->d, type->m, n);
     prepared.dataFile =
         dataFile(input.datapath, QStringLiteral("wheels/") + QString::fromStdString(dataName));
-    prepared.entryFile = dataFile(
-        input.datapath, wheelEntryFileName(input.wheelgamename, type->k, type->d, type->m));
+    prepared.entryFile = dataFile(input.datapath, wheelEntryFileName(input.wheelgamename, *type));
 
     const std::optional<QByteArray> text = readWhole(prepared.dataFile);
     if (!text) {

@@ -5,24 +5,21 @@ namespace wheels {
 const std::vector<WheelVariant>& wheelVariants() {
     static const std::vector<WheelVariant> variants = {
         {4,
-         QStringLiteral("wheel4"),
          true,
          {QStringLiteral("Option7"), QStringLiteral("Option8"), QStringLiteral("Option9")},
          true,
          true},
         {5,
-         QStringLiteral("Wheel5"),
          true,
          {QStringLiteral("Option7"), QStringLiteral("Option8"), QStringLiteral("Option9")},
          false,
          false},
         {6,
-         QStringLiteral("wheel6"),
          true,
          {QStringLiteral("Option13"), QStringLiteral("Option12"), QStringLiteral("Option11")},
          false,
          false},
-        {7, QStringLiteral("wheel7"), false, {}, false, false},
+        {7, false, {}, false, false},
     };
     return variants;
 }
@@ -53,6 +50,11 @@ QStringList groupSizeItems(const wheeldesign::WheelType& type) {
         items << QString::number(s.n);
     }
     return items;
+}
+
+QString wheelEntryFileName(const QString& gamename, const wheeldesign::WheelType& type) {
+    return gamename +
+           QString::fromStdString(wheeldesign::wheelEntryFileSuffix(type.k, type.d, type.m));
 }
 
 QString guaranteeLine(const wheeldesign::WheelType& type) {

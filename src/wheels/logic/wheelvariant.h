@@ -16,7 +16,6 @@ enum class ExtraRule { None, Spread, Random, Optimized };
 
 struct WheelVariant {
     int k = 0;
-    QString name;  // the window's name: "wheel4", "Wheel5", "wheel6", "wheel7"
     bool hasBonusFrame = true;
     // Object names of the "Spread", "Random" and "Optimized" options, top to bottom.
     std::array<QString, 3> extraOptions;
@@ -41,6 +40,9 @@ std::vector<GuaranteeColumn> guaranteeColumns(int k);
 
 // The group sizes of a type as the list shows them: "7", "8", ...
 QStringList groupSizeItems(const wheeldesign::WheelType& type);
+
+// "Lotto-6-5-4.lot": the game's wheel entry file of the type.
+QString wheelEntryFileName(const QString& gamename, const wheeldesign::WheelType& type);
 
 // "Guarantee Match 5 if any 6 drawn from the following number group:"
 QString guaranteeLine(const wheeldesign::WheelType& type);
