@@ -36,13 +36,14 @@ void WheelForm::buildControls() {
     auto* layout = new QVBoxLayout(this);
 
     // Guarantee options in columns by the count drawn, each under its heading.
-    auto* guarantees = new QGridLayout;
+    auto* guaranteeFrame = new QGroupBox(this);
+    auto* guarantees = new QGridLayout(guaranteeFrame);
     guarantees->setHorizontalSpacing(24);
     auto* optionGroup = new QButtonGroup(this);
     const std::vector<wheels::GuaranteeColumn> columns = wheels::guaranteeColumns(k());
     Option.resize(wheeldesign::wheelTypesOf(k()).size());
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        auto* heading = platform::named(new QLabel(columns[c].heading, this),
+        auto* heading = platform::named(new QLabel(columns[c].heading, guaranteeFrame),
                                         QStringLiteral("Label%1").arg(c + 1));
         QFont bold = heading->font();
         bold.setBold(true);
@@ -51,9 +52,9 @@ void WheelForm::buildControls() {
         guarantees->addWidget(heading, 0, static_cast<int>(c));
         int row = 1;
         for (const wheeldesign::WheelType* type : columns[c].types) {
-            auto* option =
-                platform::named(new QRadioButton(QString::fromStdString(type->caption()), this),
-                                QStringLiteral("Option%1").arg(type->type));
+            auto* option = platform::named(
+                new QRadioButton(QString::fromStdString(type->caption()), guaranteeFrame),
+                QStringLiteral("Option%1").arg(type->type));
             optionGroup->addButton(option);
             Option[static_cast<std::size_t>(type->type - 1)] = option;
             guarantees->addWidget(option, row++, static_cast<int>(c));
@@ -62,7 +63,8 @@ void WheelForm::buildControls() {
         }
     }
     guarantees->setRowStretch(guarantees->rowCount(), 1);
-    layout->addLayout(guarantees);
+    guarantees->setColumnStretch(guarantees->columnCount(), 1);
+    layout->addWidget(guaranteeFrame);
 
     Label7 = platform::named(
         new QLabel(QStringLiteral("All guarantees are minimum. The actual number of "
