@@ -1,5 +1,9 @@
 #include "pick34/Pick3.h"
 
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -89,6 +93,9 @@ void Pick3::buildControls() {
     auto* draw = new QHBoxLayout(Frame1);
     DTPicker1 = named(new platform::DTPicker(Frame1), "DTPicker1");
     Label1 = named(new QLabel(QStringLiteral("Evening Draw"), Frame1), "Label1");
+    // Wide enough for either draw time, so the row does not shift when it changes.
+    Label1->setMinimumWidth(Label1->sizeHint().width());
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Text1 = named(new QLineEdit(Frame1), "Text1");
     Text1->setAlignment(Qt::AlignCenter);
     QFont drawFont = Text1->font();
@@ -162,17 +169,19 @@ void Pick3::buildControls() {
     root->addLayout(lower, 1);
 
     // The digit distribution of the draws.
-    MSChart1 = named(new QFrame(this), "MSChart1");
-    MSChart1->setFrameShape(QFrame::StyledPanel);
-    MSChart1->setMinimumHeight(twipsToPixels(2400));
-    Label2 = named(new QLabel(MSChart1), "Label2");
-    Label2->setWordWrap(true);
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setBackgroundRoundness(0);
+    MSChart1 = named(new QChartView(chart, this), "MSChart1");
+    MSChart1->setRenderHint(QPainter::Antialiasing);
+    MSChart1->setMinimumHeight(twipsToPixels(3000));
+    Label2 = named(new QLabel(this), "Label2");
     Label2->setAlignment(Qt::AlignCenter);
-    auto* chart = new QVBoxLayout(MSChart1);
-    chart->addWidget(Label2);
-    root->addWidget(MSChart1);
+    root->addWidget(MSChart1, 1);
+    root->addWidget(Label2);
 
-    resize(twipsToPixels(9600), twipsToPixels(8400));
+    resize(twipsToPixels(12000), twipsToPixels(10200));
 }
 
 void Pick3::connectHandlers() {

@@ -5,6 +5,7 @@
 #include <array>
 
 #include <QAction>
+#include <QChartView>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "pick34/logic/pickchart.h"
 #include "pick34/logic/pickfiles.h"
 #include "pick34/logic/pickstanding.h"
 #include "platform/datepicker.h"
@@ -117,7 +119,7 @@ public:
     QListWidget* List2;
     QPushButton* Command10;
 
-    QFrame* MSChart1;
+    QChartView* MSChart1;
     QLabel* Label2;
 
 private:
@@ -126,6 +128,7 @@ private:
     void connectHandlers();
     void selectDrawTime(PickTime time);
     void showPosition(int position);
+    void drawChart(const DigitCounts& counts, int position);
     void listEntries();
     QString entryPath(const QString& name) const;
 

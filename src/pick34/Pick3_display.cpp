@@ -1,5 +1,11 @@
 // Loading the Pick window, the draw time and the game switch, bringing the display up to date,
 // closing, the digit chart's positions and the child windows.
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QValueAxis>
+
 #include "app/Form1.h"
 #include "app/module1routines.h"
 #include "pick34/Pick3.h"
@@ -166,14 +172,63 @@ void Pick3::showPosition(int position) {
         mnusgItems[i]->setChecked(static_cast<int>(i) + 1 == position);
     }
     populatethegraph();
-    Label2->setText(digitChartCaption(position, m1().pickdrawcount));
+    Label2->setText(digitChartCaption(position, m1().pickdrawcounttext.toInt()));
 }
 
 void Pick3::populatethegraph() {
-    const std::optional<PickImage> draws = PickImage::read(m1().pickresultsfile);
-    const int n = draws ? draws->count() : 0;
-    m1().pickdrawcount = static_cast<qint16>(n);
-    m1().pickdrawcounttext = QString::number(n);
+    const PickImage draws = PickImage::read(m1().pickresultsfile).value_or(PickImage());
+    m1().pickdrawcount = static_cast<qint16>(draws.count());
+    m1().pickdrawcounttext = QString::number(draws.count());
+    int position = 0;
+    for (std::size_t i = 0; i < mnusgItems.size(); ++i) {
+        if (mnusgItems[i]->isChecked() && (i < 3 || m1().pickgame == 4)) {
+            position = static_cast<int>(i) + 1;
+        }
+    }
+    const std::optional<DigitCounts> counts = digitCounts(draws, position);
+    if (!counts) {
+        platform::msgBox(QStringLiteral(
+            "A ball number in the results file is not in the ball range of the game. Please "
+            "check Configure Game Definition for this game and download the results overwriting "
+            "the existing results."));
+        return;
+    }
+    drawChart(*counts, position);
+}
+
+void Pick3::drawChart(const DigitCounts& counts, int position) {
+    static const QColor kColours[4] = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(255, 0, 255),
+                                       QColor(0, 0, 0)};
+    QChart* chart = MSChart1->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+    auto* set = new QBarSet(QString());
+    auto* digits = new QBarCategoryAxis;
+    int top = 0;
+    for (int d = 0; d < 10; ++d) {
+        *set << counts[static_cast<std::size_t>(d)];
+        digits->append(u' ' + QString::number(d));
+        top = std::max(top, counts[static_cast<std::size_t>(d)]);
+    }
+    if (position >= 1 && position <= 4) {
+        set->setColor(kColours[position - 1]);
+        set->setBorderColor(kColours[position - 1]);
+    }
+    auto* series = new QBarSeries;
+    series->append(set);
+    series->setBarWidth(0.6);
+    chart->addSeries(series);
+    chart->addAxis(digits, Qt::AlignBottom);
+    series->attachAxis(digits);
+    auto* times = new QValueAxis;
+    times->setLabelFormat(QStringLiteral("%d"));
+    times->setRange(0, std::max(top, 1));
+    times->applyNiceNumbers();
+    chart->addAxis(times, Qt::AlignLeft);
+    series->attachAxis(times);
 }
 
 void Pick3::mnuDelete_Click() {
@@ -186,7 +241,8 @@ void Pick3::mnuHistory_Click() {
 }
 
 void Pick3::mnup34morestats_Click() {
-    if (m1().pickdrawcount == 0) {
+    // The count the chart was last drawn from: that is the history the statistics would read.
+    if (m1().pickdrawcounttext.toInt() == 0) {
         platform::msgBox(
             QStringLiteral("There are no draws in this history file to show more stats"));
         return;
