@@ -61,6 +61,7 @@ void Pick3::Form_Load() {
     const bool four = m.pickgame == 4;
     mnusg4->setVisible(four);
     m.pickgametitle = pickgametitle(m.pickgame);
+    // The box's own frame and margins come on top of the width its digits need.
     Text1->setFixedWidth(twipsToPixels(four ? 736 : 616) + 8);
     Text1->setMaxLength(four ? 4 : 3);
     Command7->setText(four ? QStringLiteral("Switch To Pick 3")
