@@ -10,15 +10,10 @@
 
 #include "platform/twips.h"
 
+using platform::named;
 using platform::twipsToPixels;
 
 namespace {
-
-template <class W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QAction* item(QMenu* menu, const char* name, const QString& caption) {
     QAction* a = menu->addAction(caption);
@@ -43,6 +38,8 @@ QAction* checkable(QMenu* menu, const char* name, const QString& caption) {
 
 Pick3::Pick3(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(QStringLiteral("Pick 3 Player"));
+    // Opened by the main window's Pick items, which disable it first.
+    setOpener(windownames::Form1, platform::HandBack::EnableAndRaise);
     buildMenus();
     buildControls();
     connectHandlers();

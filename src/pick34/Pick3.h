@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "app/windownames.h"
 #include "pick34/logic/pickchart.h"
 #include "pick34/logic/pickfiles.h"
 #include "pick34/logic/pickstanding.h"
@@ -24,7 +25,7 @@
 class Pick3 : public platform::Form {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("Pick3");
+    static inline const QString kName = windownames::Pick3;
 
     explicit Pick3(QWidget* parent = nullptr);
 

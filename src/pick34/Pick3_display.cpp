@@ -6,7 +6,6 @@
 #include <QChart>
 #include <QValueAxis>
 
-#include "app/Form1.h"
 #include "app/module1routines.h"
 #include "pick34/Pick3.h"
 #include "pick34/logic/pickchart.h"
@@ -136,8 +135,7 @@ void Pick3::updatedisplay(bool deleteoldifempty, bool clearwinninglines, bool up
 
 void Pick3::Command6_Click() {
     updatedisplay(true, false, false);
-    Windows::handBack(Form1::kName);
-    Windows::unload(this);
+    handBackAndUnload();
 }
 
 void Pick3::mnuExit_Click() {
@@ -234,11 +232,11 @@ void Pick3::drawChart(const DigitCounts& counts, int position) {
 
 void Pick3::mnuDelete_Click() {
     setEnabled(false);
-    Windows::show(QStringLiteral("Deletepick34"));
+    Windows::show(windownames::Deletepick34);
 }
 
 void Pick3::mnuHistory_Click() {
-    Windows::show(QStringLiteral("p34history"));
+    Windows::show(windownames::p34history);
 }
 
 void Pick3::mnup34morestats_Click() {
@@ -250,5 +248,5 @@ void Pick3::mnup34morestats_Click() {
     }
     m1().statsresultsfile = m1().pickresultsfile;
     m1().statsdrawtime = m1().pickdrawtime;
-    Windows::show(QStringLiteral("p34stats"));
+    Windows::show(windownames::p34stats);
 }

@@ -40,7 +40,7 @@ void Pick3::Command3_Click() {
 
 void Pick3::Command4_Click() {
     setEnabled(false);
-    platform::Windows::show(QStringLiteral("AddEntriesP34"));
+    platform::Windows::show(windownames::AddEntriesP34);
     updatedisplay(false, true, false);
 }
 

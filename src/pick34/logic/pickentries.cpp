@@ -110,12 +110,10 @@ QString copyEntryFile(const QString& source, const QString& target) {
 }
 
 bool deleteIfNoEntries(const QString& path) {
-    if (path.isEmpty() || !QFileInfo::exists(path) || !QFileInfo(path).isWritable()) {
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
         return false;
     }
     const std::optional<PickImage> entries = PickImage::read(path);
-    if (!entries || entries->storedCount() != 0) {
-        return false;
-    }
-    return QFile::remove(path);
+    // removeFile keeps a file the player may only read.
+    return entries && entries->storedCount() == 0 && removeFile(path);
 }

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include <QFile>
-#include <QFileInfo>
-
 #include "shared/recordfile.h"
 #include "shared/safefile.h"
 #include "shared/textforms.h"
@@ -138,12 +135,9 @@ QString deleteDraw(const QString& path, const QDate& date) {
     if (r == 0 || !history.remove(r)) {
         return {};
     }
+    // A history the player may only read is never deleted (removeFile refuses it).
     if (history.isEmptied()) {
-        QFile file(path);
-        if (!QFileInfo(path).isWritable()) {
-            return withReason(failed, QStringLiteral("The results file may only be read."));
-        }
-        return file.remove() ? QString() : withReason(failed, file.errorString());
+        return removeFile(path, &error) ? QString() : withReason(failed, error);
     }
     if (!writeWholeFile(path, history.image().bytes(), &error)) {
         return withReason(failed, error);

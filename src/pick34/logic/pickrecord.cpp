@@ -1,7 +1,5 @@
 #include "pick34/logic/pickrecord.h"
 
-#include <algorithm>
-
 #include <QFile>
 
 #include "shared/littleendian.h"
@@ -69,5 +67,5 @@ void PickImage::put(int r, const PickRecord& record) {
 }
 
 int PickImage::count() const {
-    return std::min<int>(narrowCount(storedCount()), held());
+    return narrowCount(storedCount(), held());
 }
