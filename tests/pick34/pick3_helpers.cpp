@@ -20,7 +20,11 @@ void Pick3Test::SetUp() {
 Pick3& Pick3Test::open(int game) {
     platform::Windows::get<Form1>(Form1::kName)->setEnabled(false);
     m1().pickgame = static_cast<qint16>(game);
-    return *static_cast<Pick3*>(platform::Windows::show(Pick3::kName));
+    auto* pick = dynamic_cast<Pick3*>(platform::Windows::show(Pick3::kName));
+    if (pick == nullptr) {
+        qFatal("the Pick window is still a stand-in");
+    }
+    return *pick;
 }
 
 QByteArray Pick3Test::entries(std::initializer_list<std::initializer_list<int>> digits) {

@@ -3,6 +3,7 @@
 
 #include <QPushButton>
 
+#include "app/Form1.h"
 #include "pick3_helpers.h"
 #include "platform/windows.h"
 #include "shared/module1.h"
@@ -21,6 +22,22 @@ protected:
         EXPECT_EQ(Windows::find(QString::fromLatin1(name)), nullptr);
     }
 };
+
+TEST_F(PickChildren, TheMainWindowsPickItemsOpenItAndCloseGivesTheMainWindowBack) {
+    Form1& main = *Windows::get<Form1>(Form1::kName);
+    main.mnupick4_Click();
+    EXPECT_FALSE(main.isEnabled());
+    auto* w = Windows::live<Pick3>(Pick3::kName);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Pick 4 Evening Draws"));
+    w->Command6_Click();
+    EXPECT_TRUE(main.isEnabled());
+    EXPECT_EQ(Windows::find(Pick3::kName), nullptr);
+    main.mnupick3_Click();
+    ASSERT_NE(Windows::live<Pick3>(Pick3::kName), nullptr);
+    EXPECT_EQ(Windows::live<Pick3>(Pick3::kName)->windowTitle(),
+              QStringLiteral("Pick 3 Evening Draws"));
+}
 
 TEST_F(PickChildren, AddingAndFileDeletionDisableThePickWindowUntilTheyClose) {
     Pick3& w = open(4);
