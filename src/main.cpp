@@ -4,6 +4,7 @@
 
 #include "app/appwindows.h"
 #include "app/startup.h"
+#include "pick34/pick34windows.h"
 #include "wheels/wheelwindows.h"
 
 int main(int argc, char* argv[]) {
@@ -12,5 +13,6 @@ int main(int argc, char* argv[]) {
     // each register<Subsystem>Windows() below replaces the stand-ins of its own windows.
     registerAppWindows();
     registerWheelWindows();
+    registerPick34Windows();
     return runProgram(application);
 }

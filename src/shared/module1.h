@@ -70,6 +70,7 @@ struct Module1 {
     QString pickdrawcounttext;
     QString statsresultsfile;
     QString statsdrawtime;
+    QString keptdrawtime;  // the Pick window's draw time over a game switch and a reopening
     QString configgamename;
     QString slipmode;
     QString boardname;

@@ -1,0 +1,97 @@
+// The Pick window's digit distribution chart and its position items.
+#include <gtest/gtest.h>
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+
+#include "pick3_helpers.h"
+#include "shared/module1.h"
+
+using namespace fixture;
+
+namespace {
+
+class PickChart : public Pick3Test {
+protected:
+    static QBarSet* bars(Pick3& w) {
+        const auto series = w.MSChart1->chart()->series();
+        if (series.size() != 1) {
+            return nullptr;
+        }
+        const auto sets = static_cast<QBarSeries*>(series[0])->barSets();
+        return sets.size() == 1 ? sets[0] : nullptr;
+    }
+    static std::vector<int> values(Pick3& w) {
+        std::vector<int> v;
+        if (QBarSet* set = bars(w)) {
+            for (int i = 0; i < set->count(); ++i) {
+                v.push_back(static_cast<int>(set->at(i)));
+            }
+        }
+        return v;
+    }
+    void writeThreeDraws() {
+        writeFile("XWPick3Night.rtl", pick(3, 1, 1, 3, 2012, {1, 2, 3}) +
+                                          pick(0, 2, 2, 3, 2012, {1, 2, 0}) +
+                                          pick(0, 3, 3, 3, 2012, {9, 2, 3}));
+    }
+};
+
+TEST_F(PickChart, FirstPositionIsShownAtOpening) {
+    writeThreeDraws();
+    Pick3& w = open(3);
+    EXPECT_TRUE(w.mnusg1->isChecked());
+    EXPECT_EQ(values(w), (std::vector<int>{0, 2, 0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(bars(w)->color(), QColor(255, 0, 0));
+    EXPECT_EQ(w.Label2->text(),
+              QStringLiteral("Number of times numbers drawn in first position of draw result. "
+                             "Total draws = 3"));
+    EXPECT_EQ(m1().pickdrawcounttext, QStringLiteral("3"));
+}
+
+TEST_F(PickChart, ThirdPositionTurnsTheBarsMagentaAndIsTheOnlyOneChecked) {
+    writeThreeDraws();
+    Pick3& w = open(3);
+    w.mnusg3_Click();
+    EXPECT_FALSE(w.mnusg1->isChecked());
+    EXPECT_FALSE(w.mnusg2->isChecked());
+    EXPECT_TRUE(w.mnusg3->isChecked());
+    EXPECT_EQ(values(w), (std::vector<int>{1, 0, 0, 2, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(bars(w)->color(), QColor(255, 0, 255));
+    EXPECT_TRUE(
+        w.Label2->text().startsWith(QStringLiteral("Number of times number drawn in third")));
+}
+
+TEST_F(PickChart, FourthPositionBelongsToPickFourOnly) {
+    writeFile("XWPick4Night.rtl", pick(1, 1, 1, 3, 2012, {1, 2, 3, 7}));
+    Pick3& w = open(4);
+    w.mnusg4_Click();
+    EXPECT_EQ(values(w), (std::vector<int>{0, 0, 0, 0, 0, 0, 0, 1, 0, 0}));
+    EXPECT_EQ(bars(w)->color(), QColor(0, 0, 0));
+    // Back in Pick 3 the hidden item cannot stay the one shown.
+    w.Command7_Click();
+    EXPECT_FALSE(w.mnusg4->isVisible());
+    EXPECT_FALSE(w.mnusg4->isChecked());
+    EXPECT_TRUE(w.mnusg1->isChecked());
+}
+
+TEST_F(PickChart, ADigitOutOfRangeSaysSoAndKeepsTheChart) {
+    writeThreeDraws();
+    Pick3& w = open(3);
+    writeFile("XWPick3Night.rtl", pick(1, 1, 1, 3, 2012, {1, 12, 3}));
+    messages().expect(
+        "A ball number in the results file is not in the ball range of the game. Please check "
+        "Configure Game Definition for this game and download the results overwriting the "
+        "existing results.");
+    w.mnusg2_Click();
+    EXPECT_EQ(values(w), (std::vector<int>{0, 2, 0, 0, 0, 0, 0, 0, 0, 1}));
+}
+
+TEST_F(PickChart, NoHistoryShowsZeroBars) {
+    Pick3& w = open(3);
+    EXPECT_EQ(values(w), std::vector<int>(10, 0));
+    EXPECT_TRUE(w.Label2->text().endsWith(QStringLiteral("Total draws = 0")));
+}
+
+}  // namespace
