@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QElapsedTimer>
+
 #include "app/Form1.h"
 #include "app/module1routines.h"
 #include "entries/logic/entryfile.h"
@@ -38,6 +40,7 @@ constexpr int kBoxTop = 360;
 constexpr int kBoxWidth = 495;
 constexpr int kRow = 375;
 constexpr int kButtonWidth = 975;
+constexpr qint64 kPollMilliseconds = 15;
 
 Form1* mainForm() {
     return platform::Windows::live<Form1>(Form1::kName);
@@ -214,16 +217,23 @@ void Form5::Command4_Click() {
     entries::SuggestOutcome outcome;
     {
         DrawFile file(m1().selectionfile);
-        outcome = entries::runSuggestions(suggester, file, plan.entries,
-                                          {showAppended, [] {
-                                               platform::doEvents();
-                                               if (platform::programEnded()) {
-                                                   return true;
-                                               }
-                                               const bool cancel = m1().cancelflag;
-                                               m1().cancelflag = false;
-                                               return cancel;
-                                           }});
+        // Events run after an accepted entry, but repainting the main window for each of
+        // thousands of entries would cost more than finding them: at most every few ms.
+        QElapsedTimer sincePoll;
+        auto cancelled = [&sincePoll] {
+            if (sincePoll.isValid() && sincePoll.elapsed() < kPollMilliseconds) {
+                return false;
+            }
+            sincePoll.start();
+            platform::doEvents();
+            if (platform::programEnded()) {
+                return true;
+            }
+            const bool cancel = m1().cancelflag;
+            m1().cancelflag = false;
+            return cancel;
+        };
+        outcome = entries::runSuggestions(suggester, file, plan.entries, {showAppended, cancelled});
     }
     running_ = false;
     if (platform::programEnded()) {
