@@ -157,6 +157,10 @@ void Form5::Text1_Change(int index) {
 }
 
 void Form5::Command6_Click() {
+    // Enter in a box reaches here even while a suggested run holds the file.
+    if (running_) {
+        return;
+    }
     std::array<QString, 7> texts;
     for (std::size_t i = 0; i < 7; ++i) {
         texts[i] = Text1[i]->text();

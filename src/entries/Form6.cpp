@@ -147,6 +147,8 @@ void Form6::Form_Load() {
     DTPicker2->setValue(today);
     setWindowTitle(QStringLiteral("History Check Against ") + m1().gamename +
                    QStringLiteral(" Entry"));
+    // The levels are named from the start, so the empty totals already say what they count.
+    showLevels();
 }
 
 int Form6::shownPage() const {
@@ -173,12 +175,7 @@ void Form6::setIdle() {
     Command2->setEnabled(true);
 }
 
-void Form6::Command2_Click() {
-    m1().historylimitreached = false;
-    m1().historylinecount = 0;
-    currentpage_ = 0;
-    Command1->setEnabled(false);
-    Command2->setEnabled(false);
+void Form6::showLevels() {
     for (int k = 1; k <= 15; ++k) {
         const bool counted = m1().prizelevels[static_cast<std::size_t>(k)] == 1;
         Label[static_cast<std::size_t>(k)]->setVisible(counted);
@@ -187,6 +184,18 @@ void Form6::Command2_Click() {
             Label[static_cast<std::size_t>(k)]->setText(entries::levelCaption(k, m1().extraballid));
         }
     }
+}
+
+void Form6::Command2_Click() {
+    if (running_) {
+        return;
+    }
+    m1().historylimitreached = false;
+    m1().historylinecount = 0;
+    currentpage_ = 0;
+    Command1->setEnabled(false);
+    Command2->setEnabled(false);
+    showLevels();
 
     const std::vector<DrawRecord> history = entries::readCounted(resultsPath());
     const entries::DrawRange range =

@@ -59,6 +59,8 @@ public:
 
 private:
     void showPage(int page);
+    // Names the counted levels beside their totals and hides the others.
+    void showLevels();
     void setIdle();
 
     QStackedWidget* stack_;

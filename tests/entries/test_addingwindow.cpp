@@ -129,6 +129,20 @@ TEST_F(AddingWindow, ATypedEntryIsAppendedSortedAndListed) {
     }
 }
 
+TEST_F(AddingWindow, AFullFileIsRefusedAndLeftAsItWas) {
+    Form1& form = startGame(3, 49, 26);
+    QByteArray full = fixture::entry(32767, {1, 2, 3}, 4);
+    full += QByteArray(28 * 32766, '\0');
+    writeFile(kFile, full);
+    form.DTPicker2_Change();
+    Form5& w = open(form);
+    type(w, {"7", "8", "9", "1"});
+    messages().expect("This file cannot hold more than 32767 records. Nothing was added.");
+    w.Command6_Click();
+    EXPECT_EQ(readFile(kFile), full);
+    EXPECT_EQ(form.List1->count(), 32767);
+}
+
 TEST_F(AddingWindow, TheCardGameStoresTheTypedCard) {
     Form1& form = startGame(5, 49, 16, "WildCard2");
     Form5& w = open(form);

@@ -71,6 +71,8 @@ TEST_F(HistoryWindow, OpensOnTheWholeHistoryUpToToday) {
     EXPECT_FALSE(form.isEnabled());
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(visiblePages(w), 1);
+    EXPECT_EQ(w.Label[2]->text(), QStringLiteral("Match 6+PB"));
+    EXPECT_EQ(w.Text[2]->text(), QString());
 }
 
 TEST_F(HistoryWindow, ChecksEveryEntryAgainstEveryDrawOfTheRange) {
