@@ -4,6 +4,7 @@
 
 #include <QTimer>
 
+#include "app/module1routines.h"
 #include "entries/Form5.h"
 #include "entrywindow_helpers.h"
 #include "platform/twips.h"
@@ -141,6 +142,21 @@ TEST_F(AddingWindow, AFullFileIsRefusedAndLeftAsItWas) {
     w.Command6_Click();
     EXPECT_EQ(readFile(kFile), full);
     EXPECT_EQ(form.List1->count(), 32767);
+}
+
+TEST_F(AddingWindow, WithNoFileShownAddListsTheEntryDatesFileFirst) {
+    Form1& form = startGame(6, 49, 26);
+    listDated(form, {{{1, 2, 3, 4, 5, 6}, 7}});
+    cleardisplay(form);  // as a wheel window leaves the main window
+    ASSERT_TRUE(m1().selectionfile.isEmpty());
+    Form5& w = open(form);
+    EXPECT_EQ(m1().selectionfile, file(kFile));
+    EXPECT_EQ(form.List1->count(), 1);
+    type(w, {"9", "8", "7", "6", "5", "4", "3"});
+    w.Command6_Click();
+    EXPECT_EQ(stored().size(), 2U);
+    EXPECT_EQ(lines(*form.List1),
+              (QStringList{"01 02 03 04 05 06 PB 07", "04 05 06 07 08 09 PB 03"}));
 }
 
 TEST_F(AddingWindow, TheCardGameStoresTheTypedCard) {
