@@ -8,17 +8,12 @@
 #include "platform/twips.h"
 #include "platform/windows.h"
 
+using platform::named;
 using platform::twipsToPixels;
 
 namespace {
 
 const QString kTitle = QStringLiteral("Kestrova Powerball and Mega Millions");
-
-template <class W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QAction* item(QMenu* menu, const char* name, const QString& caption) {
     QAction* a = menu->addAction(caption);
@@ -42,25 +37,6 @@ QLineEdit* countBox(QWidget* parent, const char* name) {
 }
 
 }  // namespace
-
-const std::array<WheelMenuItem, 24>& wheelMenuItems() {
-    static const std::array<WheelMenuItem, 24> items = [] {
-        const int codes[24][3] = {{7, 7, 7}, {7, 7, 6}, {7, 7, 5}, {7, 7, 4}, {7, 7, 3}, {6, 6, 6},
-                                  {6, 6, 5}, {6, 6, 4}, {6, 6, 3}, {6, 5, 5}, {6, 5, 4}, {6, 5, 3},
-                                  {6, 4, 4}, {6, 4, 3}, {6, 3, 3}, {5, 5, 5}, {5, 5, 4}, {5, 5, 3},
-                                  {5, 4, 4}, {5, 4, 3}, {5, 3, 3}, {4, 4, 4}, {4, 4, 3}, {4, 4, 2}};
-        std::array<WheelMenuItem, 24> out{};
-        int type = 0;
-        for (int i = 0; i < 24; ++i) {
-            const auto [k, d, m] = codes[i];
-            type = (i > 0 && codes[i - 1][0] == k) ? type + 1 : 1;
-            out[i] = {k, d, m, type,
-                      QStringLiteral("Guarantee Match %1 if %2 Picked from Group").arg(m).arg(d)};
-        }
-        return out;
-    }();
-    return items;
-}
 
 Form1::Form1(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(kTitle);
@@ -203,6 +179,8 @@ void Form1::buildControls() {
     List1 = named(new QListWidget(Frame5), "List1");
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     List1->setFont(QFont(QStringLiteral("Courier New"), 10));
+    // Every line is one line of one font: the list need not measure each of 32,767.
+    List1->setUniformItemSizes(true);
     Text2 = countBox(Frame5, "Text2");
     Command4 = named(new QPushButton(QStringLiteral("Add"), Frame5), "Command4");
     Command6 = named(new QPushButton(QStringLiteral("Edit"), Frame5), "Command6");
@@ -232,6 +210,7 @@ void Form1::buildControls() {
     auto* wins = new QGridLayout(Frame6);
     List2 = named(new QListWidget(Frame6), "List2");
     List2->setFont(QFont(QStringLiteral("Courier New"), 10));
+    List2->setUniformItemSizes(true);
     List2->setSelectionMode(QAbstractItemView::NoSelection);
     Text3 = countBox(Frame6, "Text3");
     Command10 = named(new QPushButton(QStringLiteral("Print"), Frame6), "Command10");

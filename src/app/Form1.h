@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/wheelmenu.h"
+#include "app/windownames.h"
 #include "platform/datepicker.h"
 #include "platform/form.h"
 #include "platform/imagebox.h"
@@ -20,7 +22,7 @@
 class Form1 : public platform::Form {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("Form1");
+    static inline const QString kName = windownames::Form1;
 
     explicit Form1(QWidget* parent = nullptr);
 
@@ -188,13 +190,3 @@ private:
 
 // The main window of the running program (loaded on first use).
 Form1& mainWindow();
-
-// The k-d-m codes of the Wheels > Open items, top to bottom.
-struct WheelMenuItem {
-    int k;
-    int d;
-    int m;
-    int openwheeltype;
-    QString caption;
-};
-const std::array<WheelMenuItem, 24>& wheelMenuItems();

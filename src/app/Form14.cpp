@@ -5,20 +5,14 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/Form1.h"
 #include "platform/messagebox.h"
-#include "platform/windows.h"
 #include "shared/ansitext.h"
 #include "shared/module1.h"
 #include "shared/numbertext.h"
 
-namespace {
+using platform::named;
 
-template <class W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
+namespace {
 
 QLineEdit* numberBox(QWidget* parent, const char* name) {
     auto* box = named(new QLineEdit(parent), QString::fromLatin1(name));
@@ -52,6 +46,9 @@ Form14::Form14(QWidget* parent) : platform::Form(kName, parent) {
         root->addWidget(frame);
     }
     connectHandlers();
+    setOpener(windownames::Form1);
+    setDoneFlag(m1().dialogdone);
+    setEscapeCloses();
 }
 
 Form14::~Form14() = default;
@@ -363,28 +360,16 @@ void Form14::Command7_Click() {
     definition_->savePreferences(preferencesInput());
 }
 
-void Form14::exitWindow(bool bringMainToFront) {
-    if (bringMainToFront) {
-        platform::Windows::handBack(Form1::kName);
-    } else if (Form1* main = platform::Windows::live<Form1>(Form1::kName)) {
-        main->setEnabled(true);
-    }
-    m1().dialogdone = true;
-    platform::Windows::unload(this);
-}
-
+// The Exit of the definition frame leaves the main window behind; the other Exits bring it up.
 void Form14::Command1_Click() {
-    exitWindow(false);
+    handBackAndUnload(platform::HandBack::EnableOnly);
 }
 void Form14::Command4_Click() {
-    exitWindow(true);
+    handBackAndUnload();
 }
 void Form14::Command5_Click() {
-    exitWindow(true);
+    handBackAndUnload();
 }
 void Form14::Command8_Click() {
-    exitWindow(true);
-}
-void Form14::closeBox() {
-    exitWindow(true);
+    handBackAndUnload();
 }

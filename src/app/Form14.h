@@ -14,12 +14,13 @@
 #include <QRadioButton>
 
 #include "app/gamedefinition.h"
+#include "app/windownames.h"
 #include "platform/form.h"
 
 class Form14 : public platform::Form {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("Form14");
+    static inline const QString kName = windownames::Form14;
 
     explicit Form14(QWidget* parent = nullptr);
     ~Form14() override;
@@ -34,11 +35,11 @@ public:
     void Command6_Click();  // Save Draw Days
     void Command7_Click();  // Save Preferences
     void Command1_Click();  // Exit (game definition)
+    // The close box and Escape hand back as these three Exits do (the default closeBox).
     void Command4_Click();  // Exit (winning combinations)
     void Command5_Click();  // Exit (draw days)
     void Command8_Click();  // Exit (preferences)
     void Check1_Click();
-    void closeBox() override;
 
     bool existinggame() const;
     QString oldgamename() const;
@@ -99,7 +100,6 @@ private:
     void buildPreferencesFrame();
     void connectHandlers();
     void showFrame(QGroupBox* frame);
-    void exitWindow(bool bringMainToFront);
     void savedMessage();
     GameDefinitionInput definitionInput() const;
     PreferencesInput preferencesInput() const;

@@ -1,5 +1,8 @@
 // Checking the listed entries against the shown draw, and the history check's preliminaries.
 #include <algorithm>
+#include <array>
+
+#include <QItemSelection>
 
 #include "app/Form1.h"
 #include "app/module1routines.h"
@@ -11,42 +14,12 @@
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
 #include "shared/numbertext.h"
+#include "shared/textforms.h"
+#include "shared/winninglines.h"
 
 using platform::msgBox;
 
 namespace {
-
-// The label of a winning line: "(6+PB)", "(6)", "(0+PB)", "(0)".
-QString lead(int level, const QString& extraballid) {
-    if (level == 1) {
-        return QStringLiteral("(7)");
-    }
-    if (level % 2 == 0) {
-        return QStringLiteral("(%1+%2)").arg((14 - level) / 2).arg(extraballid);
-    }
-    return QStringLiteral("(%1)").arg((15 - level) / 2);
-}
-
-// The fanfare is for an entry that matched every drawn main ball, and the extra ball too when
-// that has a pool of its own.
-bool fanfare(int level, int ballsdrawn, int bonuspool) {
-    switch (level) {
-        case 1:
-            return true;
-        case 2:
-        case 4:
-        case 6:
-            return ballsdrawn == (14 - level) / 2;
-        case 3:
-        case 5:
-        case 7:
-            return ballsdrawn == (15 - level) / 2 && bonuspool == 0;
-        case 8:
-            return ballsdrawn == 3;
-        default:
-            return false;
-    }
-}
 
 ExtraRule extraRule() {
     if (m1().bonusdrawn != 1) {
@@ -77,27 +50,55 @@ void Form1::Command14_Click() {
     const qint16 drawExtra = m1().drawnumbers[8];
     const ExtraRule rule = extraRule();
     const QString tada = dataFile(m1().datapath, QStringLiteral("tada.wav"));
+    std::array<QString, kLevelCount + 1> labels;
+    for (int level = 1; level <= kLevelCount; ++level) {
+        labels[static_cast<std::size_t>(level)] = winningLineLabel(level, m1().extraballid);
+    }
 
-    DrawFile file(m1().selectionfile);
+    const DrawImage file = readDrawImage(m1().selectionfile);
     // Another window may have appended to the file since it was listed: check what is listed.
     const int n = std::min<int>(file.count(), List1->count());
     int wins = 0;
+    QStringList lines;
+    // The winners' marks are gathered as runs of neighbouring lines and set in one go: one
+    // selection change per line would copy the whole selection each time.
+    QItemSelection marks;
+    int runStart = -1;
+    const auto endRun = [&](int row) {
+        if (runStart >= 0) {
+            marks.select(List1->model()->index(runStart, 0), List1->model()->index(row - 1, 0));
+            runStart = -1;
+        }
+    };
     for (int r = 1; r <= n; ++r) {
         const DrawRecord entry = file.read(r);
         const EntryCheck result = checkEntry(entry.balls, entry.extra, draw, drawExtra,
                                              m1().ballsdrawn, rule, m1().prizelevels);
-        QListWidgetItem* line = List1->item(r - 1);
-        line->setSelected(false);
         if (result.level == 0) {
+            endRun(r - 1);
             continue;
         }
         ++wins;
-        if (fanfare(result.level, m1().ballsdrawn, m1().bonuspool)) {
+        if (playsFanfare(result.level, m1().ballsdrawn, m1().bonuspool)) {
             platform::playSound(tada);
         }
-        adddrawline(*List2, entry.balls, entry.extra, lead(result.level, m1().extraballid));
-        line->setSelected(true);
+        lines << entryline(entry.balls, entry.extra, m1().extraballid, m1().gamename) +
+                     labels[static_cast<std::size_t>(result.level)];
+        if (runStart < 0) {
+            runStart = r - 1;
+        }
     }
+    endRun(n);
+    List2->addItems(lines);
+    // Lines past the checked ones keep their marks.
+    QItemSelectionModel& selection = *List1->selectionModel();
+    for (const QItemSelectionRange& range : selection.selection()) {
+        if (range.bottom() >= n) {
+            marks.select(List1->model()->index(std::max(range.top(), n), 0),
+                         List1->model()->index(range.bottom(), 0));
+        }
+    }
+    selection.select(marks, QItemSelectionModel::ClearAndSelect);
     Text3->setText(u' ' + QString::number(wins));
     if (wins == 0) {
         msgBox(QStringLiteral("No wins this time!"));
@@ -122,5 +123,5 @@ void Form1::Command12_Click() {
         return;
     }
     setEnabled(false);
-    platform::Windows::show(QStringLiteral("Form6"));
+    platform::Windows::show(windownames::Form6);
 }

@@ -1,6 +1,4 @@
 // The draw of the picked date: looking it up, showing its balls, deleting it, adding one.
-#include <QFile>
-
 #include "app/Form1.h"
 #include "app/Form2.h"
 #include "app/ballpictures.h"
@@ -177,7 +175,7 @@ void Form1::Command2_Click() {
     if (r != 0 && history.remove(r)) {
         const QString path = resultsPath();
         QString error;
-        const bool done = history.isEmptied() ? QFile::remove(path)
+        const bool done = history.isEmptied() ? removeFile(path, &error)
                                               : writeWholeFile(path, history.bytes(), &error);
         if (!done) {
             platform::msgBox(

@@ -60,7 +60,7 @@ void Form1::Command4_Click() {
                MsgButtons::YesNo) == MsgAnswer::No) {
         return;
     }
-    platform::Form* form5 = platform::Windows::load(QStringLiteral("Form5"));
+    platform::Form* form5 = platform::Windows::load(windownames::Form5);
     if (form5 == nullptr) {
         return;
     }
@@ -76,7 +76,7 @@ void Form1::Command4_Click() {
     }
     form5->setWindowTitle(caption);
     setEnabled(false);
-    platform::Windows::show(QStringLiteral("Form5"));
+    platform::Windows::show(windownames::Form5);
 }
 
 void Form1::Command6_Click() {

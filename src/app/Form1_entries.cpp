@@ -1,8 +1,12 @@
 // The entry file shown in the main window: dated, standing and wheel files, and deleting entries.
+#include <algorithm>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 #include <QFile>
 #include <QFileInfo>
+#include <QItemSelection>
 
 #include "app/Form1.h"
 #include "app/module1routines.h"
@@ -12,6 +16,7 @@
 #include "shared/module1.h"
 #include "shared/numbertext.h"
 #include "shared/safefile.h"
+#include "shared/textforms.h"
 
 using platform::MsgAnswer;
 using platform::msgBox;
@@ -34,6 +39,49 @@ bool canOpen(const QString& path) {
     return file.exists() && file.open(QIODevice::ReadOnly);
 }
 
+// Takes out the lines of these record numbers (ascending, from 1), a run of neighbours at a
+// time and from the end, so the rows before a run keep their numbers. The marks are lifted
+// first and the others' set again after: with marks on the rows, each removal would rework
+// every mark.
+void removeLines(QListWidget& list, const std::vector<int>& recordNos) {
+    QAbstractItemModel& model = *list.model();
+    QItemSelectionModel& selection = *list.selectionModel();
+    std::vector<int> marked;
+    for (const QModelIndex& line : selection.selectedIndexes()) {
+        marked.push_back(line.row());
+    }
+    std::sort(marked.begin(), marked.end());
+    marked.erase(std::unique(marked.begin(), marked.end()), marked.end());
+    selection.clearSelection();
+
+    auto end = recordNos.end();
+    while (end != recordNos.begin()) {
+        auto first = std::prev(end);
+        while (first != recordNos.begin() && *std::prev(first) == *first - 1) {
+            --first;
+        }
+        model.removeRows(*first - 1, static_cast<int>(end - first));
+        end = first;
+    }
+
+    // A kept mark moves up by the lines taken out before it.
+    QItemSelection kept;
+    auto removedBefore = recordNos.begin();
+    for (int row : marked) {
+        while (removedBefore != recordNos.end() && *removedBefore - 1 < row) {
+            ++removedBefore;
+        }
+        if (removedBefore != recordNos.end() && *removedBefore - 1 == row) {
+            continue;
+        }
+        const int now = row - static_cast<int>(removedBefore - recordNos.begin());
+        kept.select(model.index(now, 0), model.index(now, 0));
+    }
+    if (!kept.isEmpty()) {
+        selection.select(kept, QItemSelectionModel::Select);
+    }
+}
+
 }  // namespace
 
 void Form1::clearwinninglines() {
@@ -45,14 +93,16 @@ void Form1::clearentrylist() {
 }
 
 void Form1::listselection() {
-    DrawFile file(m1().selectionfile);
+    const DrawImage file = readDrawImage(m1().selectionfile);
     const qint16 n = file.count();
-    List1->setUpdatesEnabled(false);
+    // Added in one go: a row at a time, the list would lay itself out again for each.
+    QStringList lines;
+    lines.reserve(n);
     for (int i = 1; i <= n; ++i) {
         const DrawRecord r = file.read(i);
-        addentryline(*List1, r.balls, r.extra);
+        lines << entryline(r.balls, r.extra, m1().extraballid, m1().gamename);
     }
-    List1->setUpdatesEnabled(true);
+    List1->addItems(lines);
     if (n > 0) {
         Text2->setText(QString::number(n));
     }
@@ -180,23 +230,18 @@ void Form1::Command5_Click() {
         msgBox(kWheelQuestion, MsgButtons::YesNo) == MsgAnswer::No) {
         return;
     }
-    int n = textToInteger(Text2->text());
-    std::vector<bool> selected(static_cast<std::size_t>(List1->count()));
-    for (int i = 0; i < List1->count(); ++i) {
-        selected[static_cast<std::size_t>(i)] = List1->item(i)->isSelected();
-    }
-    auto firstSelected = [&selected](int limit) {
-        for (int i = 0; i < limit && i < static_cast<int>(selected.size()); ++i) {
-            if (selected[static_cast<std::size_t>(i)]) {
-                return i;
-            }
+    const int n = textToInteger(Text2->text());
+    // Only the first n lines are offered for deletion, as record numbers from 1. The marks are
+    // read once: asking each line would search the whole selection each time.
+    std::vector<int> chosen;
+    for (const QModelIndex& line : List1->selectionModel()->selectedIndexes()) {
+        if (line.row() < n) {
+            chosen.push_back(line.row() + 1);
         }
-        return -1;
-    };
-    int s = 0;
-    for (int i = 0; i < n && i < static_cast<int>(selected.size()); ++i) {
-        s += selected[static_cast<std::size_t>(i)] ? 1 : 0;
     }
+    std::sort(chosen.begin(), chosen.end());
+    chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
+    const int s = static_cast<int>(chosen.size());
     if (s == 0) {
         msgBox(QStringLiteral("You have not selected any entries for deletion."));
         return;
@@ -218,42 +263,20 @@ void Form1::Command5_Click() {
     DrawImage records(file.readAll());
     file.close();
 
-    // The deletions are worked out in memory and the file is replaced once, so an interrupted
-    // delete never leaves a half-moved file; the bytes are those of moving record by record.
-    std::vector<int> removed;
-    qint32 newCount = 0;
-    while (n != 0) {
-        const int j = firstSelected(n);
-        if (j < 0) {
-            break;
-        }
-        const qint32 c = narrowCount(records.read(1).count);
-        if (j + 1 > c) {
-            break;  // the list runs past the file: nothing there to delete
-        }
-        for (int r = j + 1; r <= c - 1; ++r) {
-            records.write(r, records.read(r + 1));
-        }
-        DrawRecord first = records.read(1);
-        first.count = c - 1;
-        records.write(1, first);
-        newCount = c - 1;
-        --n;
-        selected.erase(selected.begin() + j);
-        removed.push_back(j);
-    }
-    if (removed.empty()) {
+    // Worked out in memory and written once, so an interrupted delete never leaves a half-moved
+    // file. Lines past the file's count have nothing to delete and stay.
+    const int removed = removeRecords(records, chosen);
+    if (removed == 0) {
         return;
     }
     if (!writeWholeFile(m1().selectionfile, records.bytes())) {
         msgBox(kWriteFailed);
         return;
     }
-    for (int j : removed) {
-        delete List1->takeItem(j);
-    }
-    Text2->setText(QString::number(newCount));
-    if (n == 0) {
+    chosen.resize(static_cast<std::size_t>(removed));
+    removeLines(*List1, chosen);
+    Text2->setText(QString::number(records.count()));
+    if (removed == n) {
         msgBox(QStringLiteral("Done"));
     }
 }

@@ -41,11 +41,11 @@ void Form1::Image1_Click() {
 }
 
 void Form1::Image3_Click() {
-    openDisabled(QStringLiteral("Form4"));
+    openDisabled(windownames::Form4);
 }
 
 void Form1::mnuDelete_Click() {
-    openDisabled(QStringLiteral("Form8"));
+    openDisabled(windownames::Form8);
 }
 
 void Form1::mnuFilter_Click() {
@@ -60,7 +60,7 @@ void Form1::mnuFilter_Click() {
         platform::msgBox(QStringLiteral("You have no entries displayed to filter."));
         return;
     }
-    openDisabled(QStringLiteral("Form12"));
+    openDisabled(windownames::Form12);
     m1().windowdone = false;
     platform::waitUntil(m1().windowdone);
     if (platform::programEnded()) {
@@ -94,7 +94,7 @@ void Form1::mnuImport_Click() {
     setEnabled(false);
     m1().dialogdone = false;
     m1().entriesimported = false;
-    Windows::show(QStringLiteral("Form30"));
+    Windows::show(windownames::Form30);
     platform::waitUntil(m1().dialogdone);
     if (!platform::programEnded() && m1().entriesimported) {
         DTPicker2_Change();
@@ -104,7 +104,7 @@ void Form1::mnuImport_Click() {
 void Form1::mnuLoadRTLs_Click() {
     setEnabled(false);
     m1().windowdone = false;
-    Windows::show(QStringLiteral("Form10"));
+    Windows::show(windownames::Form10);
     platform::waitUntil(m1().windowdone);
     if (!platform::programEnded()) {
         DTPicker1_Change();
@@ -145,7 +145,7 @@ void Form1::mnuName5_Click() {
 
 void Form1::mnuOptCreate_Click() {
     m1().linkfilechanged = false;
-    Windows::show(QStringLiteral("LinkProcess"));
+    Windows::show(windownames::LinkProcess);
     m1().linkclosed = false;
     platform::waitUntil(m1().linkclosed);
     if (!platform::programEnded() && m1().linkfilechanged) {
@@ -156,24 +156,24 @@ void Form1::mnuOptCreate_Click() {
 void Form1::mnupick3_Click() {
     setEnabled(false);
     m1().pickgame = 3;
-    Windows::show(QStringLiteral("Pick3"));
+    Windows::show(windownames::Pick3);
 }
 
 void Form1::mnupick4_Click() {
     setEnabled(false);
     m1().pickgame = 4;
-    Windows::show(QStringLiteral("Pick3"));
+    Windows::show(windownames::Pick3);
 }
 
 void Form1::mnuprinters_Click() {
     m1().printersfrommain = true;
-    openDisabled(QStringLiteral("Form11"));
+    openDisabled(windownames::Form11);
 }
 
 void Form1::mnuResults_Click() {
     setEnabled(false);
     m1().windowdone = false;
-    Windows::show(QStringLiteral("RDL"));
+    Windows::show(windownames::RDL);
     platform::waitUntil(m1().windowdone);
     if (!platform::programEnded()) {
         DTPicker1_Change();
@@ -182,7 +182,7 @@ void Form1::mnuResults_Click() {
 
 void Form1::mnuTicketPrinting_Click() {
     m1().configgamename = m1().gamename;
-    openDisabled(QStringLiteral("PrintManager"));
+    openDisabled(windownames::PrintManager);
 }
 
 void Form1::mnuWheelCreate_Click() {
@@ -198,16 +198,16 @@ void Form1::mnuWheelCreate_Click() {
     }
     switch (balls) {
         case 7:
-            Windows::show(QStringLiteral("wheel7"));
+            Windows::show(windownames::wheel7);
             return;
         case 6:
-            Windows::show(QStringLiteral("wheel6"));
+            Windows::show(windownames::wheel6);
             return;
         case 5:
-            Windows::show(QStringLiteral("Wheel5"));
+            Windows::show(windownames::Wheel5);
             return;
         case 4:
-            Windows::show(QStringLiteral("wheel4"));
+            Windows::show(windownames::wheel4);
             return;
         default:
             // No wheel window fits this game: nothing opened, so nothing would enable us again.

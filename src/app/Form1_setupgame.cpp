@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 #include "shared/ansitext.h"
 #include "shared/gamefiles.h"
+#include "shared/gameload.h"
 #include "shared/gamerecord.h"
 #include "shared/module1.h"
 
@@ -24,22 +25,6 @@ constexpr StripLayout kStripLayouts[] = {
     {7, 5175, 6080},
 };
 
-QString standardExtraBallName(const QString& id) {
-    if (id == u"EB") {
-        return QStringLiteral("Extra Ball");
-    }
-    if (id == u"BB") {
-        return QStringLiteral("Bonus Ball");
-    }
-    if (id == u"PB") {
-        return QStringLiteral("Powerball");
-    }
-    if (id == u"MB") {
-        return QStringLiteral("Mega Ball");
-    }
-    return {};
-}
-
 }  // namespace
 
 void Form1::setupgame() {
@@ -48,7 +33,7 @@ void Form1::setupgame() {
     const auto gameMenus = {
         mnuWheels->menuAction(), mnuStand->menuAction(), mnuTicketPrinting, mnuFilter, mnuImport,
         mnuOpt->menuAction()};
-    if (slot.ballsdrawn <= 0) {
+    if (!slotHoldsAGame(slot)) {
         if (m.gamenumber >= 1 && m.gamenumber <= 5) {
             options()[m.gamenumber - 1]->setEnabled(false);
         }
@@ -70,32 +55,10 @@ void Form1::setupgame() {
         menu->setEnabled(menu != mnuTicketPrinting || m.printeravailable);
     }
 
-    m.extraballname.clear();
-    m.gamename = trimBlanks(slot.name);
+    loadGame(slot, m);
     Frame5->setTitle(QStringLiteral("My Entries for ") + m.gamename);
     Frame3->setTitle(QStringLiteral("Draw Date for ") + m.gamename);
     Frame6->setTitle(QStringLiteral("Winning Lines for ") + m.gamename);
-    m.ballsdrawn = slot.ballsdrawn;
-    m.bonusdrawn = slot.bonusdrawn;
-    m.mainpool = slot.mainpool;
-    m.bonusfrommain = slot.bonusfrommain;
-    m.bonuspool = slot.bonuspool;
-    m.mainperentry = slot.mainperentry;
-    m.bonusperentry = slot.bonusperentry;
-    std::copy(slot.prizelevels.begin() + 1, slot.prizelevels.end(), m.prizelevels.begin() + 1);
-    std::copy(slot.drawdays.begin() + 1, slot.drawdays.end(), m.drawdays.begin() + 1);
-    m.ballcolour = slot.ballcolour;
-    m.extraballid = slot.extraballid;
-    const QChar first = slot.extraballname.isEmpty() ? QChar(u'\0') : slot.extraballname.front();
-    if (first != u'\0' && first != u' ') {
-        m.extraballname = slot.extraballname;
-    } else {
-        m.extraballname = standardExtraBallName(m.extraballid);
-    }
-    if (m.extraballname.isEmpty()) {
-        m.extraballname = QStringLiteral("Bonus Ball");
-        m.extraballid = QStringLiteral("BB");
-    }
 
     deleteemptyselection();
     cleardisplay(*this);

@@ -9,6 +9,7 @@
 #include "platform/messagebox.h"
 #include "shared/ansitext.h"
 #include "shared/gamefiles.h"
+#include "shared/gameload.h"
 #include "shared/gamerecord.h"
 #include "shared/module1.h"
 
@@ -81,7 +82,7 @@ void Form1::Form_Load() {
     for (int n = 1; n <= 5; ++n) {
         m1().gamefile = slotFileName(n).leftJustified(12);
         const GameRecord slot = readGameRecord(dataFile(m1().datapath, slotFileName(n)));
-        if (slot.mainpool > 1) {
+        if (slotNamesAGame(slot)) {
             opts[n - 1]->setText(trimBlanks(slot.name));
             names[n - 1]->setText(trimBlanks(slot.name));
         } else {

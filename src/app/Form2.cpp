@@ -2,13 +2,10 @@
 
 #include <algorithm>
 
-#include <QKeyEvent>
-
 #include "app/Form1.h"
 #include "app/module1routines.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
-#include "platform/windows.h"
 #include "shared/ansitext.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
@@ -103,6 +100,8 @@ Form2::Form2(QWidget* parent) : platform::Form(kName, parent) {
     for (QLineEdit* box : texts()) {
         connect(box, &QLineEdit::returnPressed, this, &Form2::Command1_Click);
     }
+    setOpener(windownames::Form1);
+    setEscapeCloses();
 }
 
 void Form2::Form_Load() {
@@ -179,27 +178,14 @@ void Form2::Command1_Click() {
         showball(main, position, draw.balls[position]);
     }
     showball(main, 7, draw.extra);
-    backToMain();
+    handBackAndUnload();
 }
 
 void Form2::Command2_Click() {
-    backToMain();
+    handBackAndUnload();
 }
 
-void Form2::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        Command2_Click();
-        return;
-    }
-    platform::Form::keyPressEvent(event);
-}
-
-// The close box abandons the entry like Cancel, so the main window never stays disabled.
+// The close box and Escape abandon the entry like Cancel.
 void Form2::closeBox() {
     Command2_Click();
-}
-
-void Form2::backToMain() {
-    platform::Windows::handBack(Form1::kName);
-    platform::Windows::unload(this);
 }

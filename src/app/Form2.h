@@ -7,12 +7,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/windownames.h"
 #include "platform/form.h"
 
 class Form2 : public platform::Form {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("Form2");
+    static inline const QString kName = windownames::Form2;
 
     explicit Form2(QWidget* parent = nullptr);
 
@@ -38,11 +39,4 @@ public:
     }
     QPushButton* Command1;  // "Add"
     QPushButton* Command2;  // "Cancel"
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    // Hands control back to the main window and goes.
-    void backToMain();
 };

@@ -59,6 +59,8 @@ Form3::Form3(QWidget* parent) : platform::Form(kName, parent) {
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setFont(QFont(QStringLiteral("Courier New"), 10));
+    // One line of one font each: the list need not measure every draw of a long history.
+    List1->setUniformItemSizes(true);
     Label1 = new QLabel(
         QStringLiteral("Double-click entry to select result into main program area"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -71,6 +73,9 @@ Form3::Form3(QWidget* parent) : platform::Form(kName, parent) {
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     sizeToGame();
+    setOpener(windownames::Form1);
+    setDoneFlag(m1().historyopen, false);
+    setEscapeCloses();
 }
 
 void Form3::sizeToGame() {
@@ -92,12 +97,15 @@ void Form3::Form_Load() {
         Command2->setEnabled(false);
     }
     sizeToGame();
-    DrawFile history(dataFile(m1().datapath, resultsFileName(m1().gamename)));
+    const DrawImage history =
+        readDrawImage(dataFile(m1().datapath, resultsFileName(m1().gamename)));
     const int n = history.count();
+    QStringList lines;
+    lines.reserve(n);
     for (int r = 1; r <= n; ++r) {
-        List1->addItem(
-            historyline(history.read(r), m1().dateorder, m1().extraballid, m1().gamename));
+        lines << historyline(history.read(r), m1().dateorder, m1().extraballid, m1().gamename);
     }
+    List1->addItems(lines);
 }
 
 void Form3::List1_DblClick() {
@@ -115,7 +123,9 @@ void Form3::List1_DblClick() {
 }
 
 // The same printing as the main window's lists, failures reported the same way.
-void Form3::Command2_Click() { printlist(*List1); }
+void Form3::Command2_Click() {
+    printlist(*List1);
+}
 
 void Form3::keyPressEvent(QKeyEvent* event) {
     // The list passes Enter on; on a line it picks that draw, as a double-click does.
@@ -128,9 +138,7 @@ void Form3::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form3::Command1_Click() {
-    platform::Windows::handBack(Form1::kName);
-    m1().historyopen = false;
-    platform::Windows::unload(this);
+    handBackAndUnload();
 }
 
 void Form3::closeBox() {

@@ -5,12 +5,13 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/windownames.h"
 #include "platform/form.h"
 
 class Form3 : public platform::Form {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("Form3");
+    static inline const QString kName = windownames::Form3;
 
     explicit Form3(QWidget* parent = nullptr);
 

@@ -1,18 +1,14 @@
 #include "app/editEntry.h"
 
 #include <algorithm>
-#include <span>
-
-#include <QShortcut>
 
 #include "app/Form1.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "platform/windows.h"
-#include "shared/ansitext.h"
 #include "shared/drawrecord.h"
+#include "shared/entryvalidation.h"
 #include "shared/module1.h"
-#include "shared/numbertext.h"
 #include "shared/textforms.h"
 
 using platform::twipsToPixels;
@@ -82,8 +78,8 @@ editEntry::editEntry(QWidget* parent) : platform::Form(kName, parent) {
     for (QLineEdit* box : Text1) {
         connect(box, &QLineEdit::returnPressed, this, &editEntry::Command6_Click);
     }
-    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(cancel, &QShortcut::activated, this, &editEntry::Command5_Click);
+    setOpener(windownames::Form1);
+    setEscapeCloses();
 }
 
 void editEntry::Form_Load() {
@@ -133,81 +129,24 @@ void editEntry::Form_Load() {
 void editEntry::Command6_Click() {
     const int m = std::clamp<int>(m1().mainperentry, 0, 7);
     const bool withExtra = m1().bonusperentry == 1 && m < 7;
-    const bool wildcard = m1().gamename == kWildCardGame;
-
-    int code = 0;
-    for (int i = 0; i < m; ++i) {
-        const double vi = leadingNumber(Text1[i]->text());
-        for (int j = 0; j < m; ++j) {
-            if (i == j) {
-                continue;
-            }
-            if (leadingNumber(Text1[j]->text()) == vi) {
-                code = 1;
-            }
-            if (vi < 1) {
-                code = 2;
-            }
-            if (vi > m1().mainpool) {
-                code = 3;
-            }
-        }
+    std::array<QString, 7> boxes;
+    std::ranges::transform(Text1, boxes.begin(), &QLineEdit::text);
+    const EntryRules rules = entryRules(m1());
+    if (const EntryFault fault = entryFault(boxes, rules, EntryWindow::Edit);
+        fault != EntryFault::None) {
+        platform::msgBox(entryFaultMessage(fault));
+        return;
     }
-    qint16 extra = 0;
-    if (withExtra) {
-        if (wildcard) {
-            QString card = trimBlanks(Text1[extrabox]->text());
-            extra = static_cast<qint16>(cardnumber(card));
-            if (extra == -1) {
-                code = 2;
-            }
-        } else {
-            const double v = leadingNumber(Text1[extrabox]->text());
-            // An extra drawn from the main pool has no pool of its own to be tested against.
-            const int pool = m1().bonuspool > 0 ? m1().bonuspool : m1().mainpool;
-            if (v < 1) {
-                code = 2;
-            }
-            if (v > pool) {
-                code = 3;
-            }
-            extra = toInteger16(v);
-        }
-    }
-    switch (code) {
-        case 1:
-            platform::msgBox(QStringLiteral("One or more of your numbers are the same!"));
-            return;
-        case 2:
-            platform::msgBox(QStringLiteral("One or more of your entries is not a number!"));
-            return;
-        case 3:
-            platform::msgBox(
-                QStringLiteral("One or more of your numbers are out of range for the game!"));
-            return;
-        default:
-            break;
-    }
-
-    std::array<qint16, 8> e{};
-    for (int i = 0; i < m; ++i) {
-        e[static_cast<std::size_t>(i + 1)] = textToInteger(Text1[i]->text());
-    }
-    if (withExtra) {
-        e[7] = extra;
-    }
-    std::ranges::sort(std::span(e).subspan(1, static_cast<std::size_t>(m)));
+    const TypedEntry e = typedEntry(boxes, rules);
 
     DrawFile file(m1().selectionfile);
     DrawRecord r = file.read(m1().editrecordno);
-    for (int i = 0; i < 6; ++i) {
-        r.balls[static_cast<std::size_t>(i)] = e[static_cast<std::size_t>(i + 1)];
-    }
+    std::copy_n(e.mains.begin(), 6, r.balls.begin());
     if (m == 7) {
-        r.balls[6] = e[7];
+        r.balls[6] = e.mains[6];
     }
     if (withExtra) {
-        r.extra = e[7];
+        r.extra = e.extra;
     }
     if (!file.write(m1().editrecordno, r)) {
         platform::msgBox(QStringLiteral("The entry file could not be changed."));
@@ -223,18 +162,13 @@ void editEntry::Command6_Click() {
             main->List1->item(row)->setSelected(true);
         }
     }
-    handBack();
+    handBackAndUnload();
 }
 
 void editEntry::Command5_Click() {
-    handBack();
+    handBackAndUnload();
 }
 
 void editEntry::closeBox() {
     Command5_Click();
-}
-
-void editEntry::handBack() {
-    platform::Windows::handBack(Form1::kName);
-    platform::Windows::unload(this);
 }

@@ -6,19 +6,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/windownames.h"
 #include "platform/form.h"
 
 class editEntry : public platform::Form {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("editEntry");
+    static inline const QString kName = windownames::editEntry;
 
     explicit editEntry(QWidget* parent = nullptr);
 
     void Form_Load() override;
     void Command6_Click();  // Change
     void Command5_Click();  // Cancel
-    // Closing by the title bar is a Cancel, so the main window never stays disabled.
+    // Closing by the title bar or Escape is a Cancel.
     void closeBox() override;
 
     std::array<QLineEdit*, 7> Text1;
@@ -27,7 +28,4 @@ public:
     QPushButton* Command5;
 
     qint16 extrabox = 0;
-
-private:
-    void handBack();
 };

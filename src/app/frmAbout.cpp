@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadialGradient>
@@ -12,7 +11,6 @@
 #include "platform/clock.h"
 #include "platform/messagebox.h"
 #include "platform/shell.h"
-#include "platform/windows.h"
 
 namespace {
 
@@ -95,6 +93,8 @@ frmAbout::frmAbout(QWidget* parent) : platform::Form(kName, parent) {
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    // No opener: the main window stays enabled while the box is open.
+    setEscapeCloses();
 }
 
 void frmAbout::Form_Load() {
@@ -105,17 +105,12 @@ void frmAbout::Form_Load() {
     lblDescription->setText(QStringLiteral("Copyright %1").arg(platform::today().year()));
 }
 
-void frmAbout::keyPressEvent(QKeyEvent* event) {
-    // Escape dismisses the box like OK, as a dialog's would.
-    if (event->key() == Qt::Key_Escape) {
-        cmdOK_Click();
-        return;
-    }
-    platform::Form::keyPressEvent(event);
+void frmAbout::cmdOK_Click() {
+    handBackAndUnload();
 }
 
-void frmAbout::cmdOK_Click() {
-    platform::Windows::unload(this);
+void frmAbout::closeBox() {
+    cmdOK_Click();
 }
 
 void frmAbout::cmdSysInfo_Click() {

@@ -6,17 +6,19 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/windownames.h"
 #include "platform/form.h"
 
 class frmAbout : public platform::Form {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("frmAbout");
+    static inline const QString kName = windownames::frmAbout;
 
     explicit frmAbout(QWidget* parent = nullptr);
 
     void Form_Load() override;
     void cmdOK_Click();
+    void closeBox() override;  // OK
     void cmdSysInfo_Click();
     void StartSysInfo();
     // Reads a value of the system registry; there is none here, so nothing is ever found.
@@ -30,9 +32,6 @@ public:
     std::array<QFrame*, 2> Line1;
     QPushButton* cmdOK;
     QPushButton* cmdSysInfo;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void unavailable();

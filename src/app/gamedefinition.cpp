@@ -4,30 +4,16 @@
 #include <QFile>
 #include <QRegularExpression>
 
-#include "app/Form1.h"
+#include "app/wheelmenu.h"
 #include "platform/messagebox.h"
 #include "shared/ansitext.h"
 #include "shared/gamefiles.h"
+#include "shared/gameload.h"
 #include "shared/numbertext.h"
 #include "shared/safefile.h"
 #include "shared/textforms.h"
 
 namespace {
-
-bool isLetterOrDigit(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z');
-}
-
-QString nameError(const QString& t1) {
-    if (t1.isEmpty()) {
-        return QStringLiteral("You must enter a Game Name");
-    }
-    if (!std::all_of(t1.begin(), t1.end(), isLetterOrDigit)) {
-        return QStringLiteral("You must only use letters in the game name - spaces not allowed!");
-    }
-    return {};
-}
 
 // Whether `middle` is the date part of a dated entry file in any of the three date orders, so
 // that files written before a change of the system's date order still count as the game's own.
@@ -67,7 +53,7 @@ QString extraBallCode(ExtraBallId id) {
 }  // namespace
 
 QString definitionError(const GameDefinitionInput& in) {
-    if (QString e = nameError(trimBlanks(in.name)); !e.isEmpty()) {
+    if (QString e = gameNameError(in.name); !e.isEmpty()) {
         return e;
     }
     const double t2 = leadingNumber(in.ballsdrawn);
@@ -199,7 +185,7 @@ void applyPreferences(GameRecord& record, const PreferencesInput& in) {
 QStringList ownGameFiles(const QString& datapath, const QString& gamename) {
     // A name this window would refuse comes from a damaged slot file; it may even lead out of
     // the data folder ("..\\x"), so no file is taken for its own.
-    if (!nameError(gamename).isEmpty()) {
+    if (!gameNameError(gamename).isEmpty()) {
         return {};
     }
     QStringList names = {resultsFileName(gamename), standingEntryFileName(gamename)};
@@ -298,7 +284,7 @@ bool GameDefinition::saveDefinition(const GameDefinitionInput& definition,
     if (existinggame_) {
         QStringList kept;
         for (const QString& file : ownGameFiles(datapath_, oldgamename_)) {
-            if (!QFile::remove(file)) {
+            if (!removeFile(file)) {
                 kept << QDir::toNativeSeparators(file);
             }
         }

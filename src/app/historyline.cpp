@@ -4,12 +4,35 @@
 
 namespace {
 
-QString part(int n) {
-    return QStringLiteral(" %1").arg(n, 2, 10, QLatin1Char('0'));
+// n zero-padded to `width`, as arg(n, width, 10, '0') writes it, without a temporary string:
+// the history window writes a line for each of up to 32,767 draws.
+void appendNumber(QString& line, int n, int width) {
+    if (n < 0) {
+        line += QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
+        return;
+    }
+    char digits[12];
+    int k = 0;
+    do {
+        digits[k++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    for (int i = k; i < width; ++i) {
+        line += u'0';
+    }
+    while (k > 0) {
+        line += QLatin1Char(digits[--k]);
+    }
 }
 
-QString year(int n) {
-    return QStringLiteral(" %1").arg(n, 4, 10, QLatin1Char('0'));
+void part(QString& line, int n) {
+    line += u' ';
+    appendNumber(line, n, 2);
+}
+
+void year(QString& line, int n) {
+    line += u' ';
+    appendNumber(line, n, 4);
 }
 
 int field(const QString& line, int from, int length) {
@@ -23,23 +46,37 @@ int field(const QString& line, int from, int length) {
 
 QString historyline(const DrawRecord& draw, const QString& dateorder, const QString& extraballid,
                     const QString& gamename) {
-    QString line = QStringLiteral("%1").arg(draw.ordinal, 5, 10, QLatin1Char('0'));
+    QString line;
+    line.reserve(64);
+    appendNumber(line, draw.ordinal, 5);
     if (dateorder == u"MMDDYY") {
-        line += part(draw.month) + part(draw.day) + year(draw.year);
+        part(line, draw.month);
+        part(line, draw.day);
+        year(line, draw.year);
     } else if (dateorder == u"YYMMDD") {
-        line += year(draw.year) + part(draw.month) + part(draw.day);
+        year(line, draw.year);
+        part(line, draw.month);
+        part(line, draw.day);
     } else {
-        line += part(draw.day) + part(draw.month) + year(draw.year);
+        part(line, draw.day);
+        part(line, draw.month);
+        year(line, draw.year);
     }
     line += u':';
     for (int i = 0; i < 7; ++i) {
         if (i < 3 || draw.balls[i] > 0) {
-            line += part(draw.balls[i]);
+            part(line, draw.balls[i]);
         }
     }
     if (draw.extra > 0) {
-        line += u' ' + extraballid;
-        line += gamename == kWildCardGame ? u' ' + cardname(draw.extra) : part(draw.extra);
+        line += u' ';
+        line += extraballid;
+        if (gamename == kWildCardGame) {
+            line += u' ';
+            line += cardname(draw.extra);
+        } else {
+            part(line, draw.extra);
+        }
     }
     return line;
 }

@@ -1,26 +1,17 @@
 #pragma once
-// A stand-in for a window that is not built yet: it says what it is, and its Close keeps the
-// contract of the real window (hands control back to its opener and sets the flag its opener
-// waits on).
+// A stand-in for a window that is not built yet: it says what it is, and keeps the contract of
+// the real window (its caption, and on Close the hand-back and the flag its opener waits on).
 #include "platform/form.h"
 
 class PlaceholderForm : public platform::Form {
     Q_OBJECT
 public:
-    // `flag`, when given, is set true on Close. `enablesOpener` is false for a window whose
-    // opener stays enabled while it is open: its Close only brings the opener to the front.
-    PlaceholderForm(const QString& name, const QString& caption, bool* flag = nullptr,
-                    bool enablesOpener = true);
+    PlaceholderForm(const QString& name, const QString& caption);
 
     void Command1_Click();  // Close
     void closeBox() override;
-
-private:
-    QWidget* opener() const;
-
-    bool* flag_;
-    bool enablesOpener_;
 };
 
-// Registers a placeholder for every window of the later subsystems that is not registered yet.
+// Registers a stand-in for each window of the later subsystems that the main window opens and
+// that nothing has registered yet. A subsystem's own registration replaces its stand-ins.
 void registerPlaceholderWindows();

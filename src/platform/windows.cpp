@@ -63,13 +63,6 @@ void Windows::bringToFront(QWidget* window) {
     window->activateWindow();
 }
 
-void Windows::handBack(const QString& openerName) {
-    if (Form* opener = find(openerName)) {
-        opener->setEnabled(true);
-        bringToFront(opener);
-    }
-}
-
 void Windows::unload(Form* window) {
     if (window == nullptr) {
         return;

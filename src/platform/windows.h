@@ -38,8 +38,6 @@ public:
     // Loads the window, shows it (not modally) and brings it to the front.
     static Form* show(const QString& name);
     static void bringToFront(QWidget* window);
-    // A child closing: enables its opener (when live) and brings it to the front.
-    static void handBack(const QString& openerName);
     // Hides and destroys the window; a later load makes a fresh one.
     static void unload(Form* window);
     static void unload(const QString& name);

@@ -1,5 +1,7 @@
 #include "shared/drawrecord.h"
 
+#include <QFile>
+
 #include "shared/littleendian.h"
 
 QByteArray DrawRecord::toBytes() const {
@@ -16,20 +18,32 @@ QByteArray DrawRecord::toBytes() const {
     return b;
 }
 
-DrawRecord DrawRecord::fromBytes(const QByteArray& bytes) {
-    QByteArray b = bytes.left(kSize);
-    b.append(QByteArray(kSize - b.size(), '\0'));
+namespace {
+
+// The fields of a whole record at p.
+DrawRecord decode(const char* p) {
     DrawRecord r;
-    r.count = getInt32(b, 0);
-    r.ordinal = getInt16(b, 4);
-    r.day = getInt16(b, 6);
-    r.month = getInt16(b, 8);
-    r.year = getInt16(b, 10);
+    r.count = qFromLittleEndian<qint32>(p);
+    r.ordinal = qFromLittleEndian<qint16>(p + 4);
+    r.day = qFromLittleEndian<qint16>(p + 6);
+    r.month = qFromLittleEndian<qint16>(p + 8);
+    r.year = qFromLittleEndian<qint16>(p + 10);
     for (int i = 0; i < 7; ++i) {
-        r.balls[i] = getInt16(b, 12 + 2 * i);
+        r.balls[i] = qFromLittleEndian<qint16>(p + 12 + 2 * i);
     }
-    r.extra = getInt16(b, 26);
+    r.extra = qFromLittleEndian<qint16>(p + 26);
     return r;
+}
+
+}  // namespace
+
+DrawRecord DrawRecord::fromBytes(const QByteArray& bytes) {
+    if (bytes.size() >= kSize) {
+        return decode(bytes.constData());
+    }
+    QByteArray b = bytes;
+    b.append(QByteArray(kSize - b.size(), '\0'));
+    return decode(b.constData());
 }
 
 DrawFile::DrawFile(const QString& path) : file_(path, DrawRecord::kSize) {}
@@ -47,7 +61,7 @@ bool DrawFile::write(int recordNo, const DrawRecord& record) {
 }
 
 qint16 DrawFile::count() {
-    return narrowCount(read(1).count);
+    return narrowCount(read(1).count, file_.recordsHeld());
 }
 
 bool DrawFile::setCount(qint32 count) {
@@ -57,13 +71,14 @@ bool DrawFile::setCount(qint32 count) {
 }
 
 DrawFile::Append DrawFile::append(const DrawRecord& record) {
-    const qint32 n = read(1).count;
+    const qint32 stored = read(1).count;
+    // A negative count is a damaged file: appending would overwrite record 1 with the new entry.
+    if (stored < 0) {
+        return Append::Failed;
+    }
+    const qint32 n = count();
     if (n >= kMaxRecordCount) {
         return Append::Full;
-    }
-    // A negative count is a damaged file: appending would overwrite record 1 with the new entry.
-    if (n < 0) {
-        return Append::Failed;
     }
     const qint32 next = n + 1;
     DrawRecord written = record;
@@ -80,11 +95,20 @@ qint16 drawFileCount(const QString& path) {
     return DrawFile(path).count();
 }
 
+DrawImage readDrawImage(const QString& path) {
+    const DrawFile opened(path);  // leaves a missing file behind empty, as every opening does
+    QFile file(path);
+    return DrawImage(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+}
+
 DrawRecord DrawImage::read(int recordNo) const {
     if (recordNo < 1) {
         return {};
     }
     const qsizetype offset = qsizetype(recordNo - 1) * DrawRecord::kSize;
+    if (offset + DrawRecord::kSize <= bytes_.size()) {
+        return decode(bytes_.constData() + offset);
+    }
     return DrawRecord::fromBytes(offset < bytes_.size() ? bytes_.mid(offset, DrawRecord::kSize)
                                                         : QByteArray());
 }
@@ -95,4 +119,32 @@ void DrawImage::write(int recordNo, const DrawRecord& record) {
         bytes_.append(QByteArray(offset + DrawRecord::kSize - bytes_.size(), '\0'));
     }
     bytes_.replace(offset, DrawRecord::kSize, record.toBytes());
+}
+
+int removeRecords(DrawImage& image, const std::vector<int>& recordNos) {
+    const int count = image.count();
+    auto next = recordNos.begin();
+    int kept = 0;
+    for (int from = 1; from <= count; ++from) {
+        if (next != recordNos.end() && *next == from) {
+            ++next;
+            continue;
+        }
+        ++kept;
+        if (kept != from) {
+            image.write(kept, image.read(from));
+        }
+    }
+    const int removed = count - kept;
+    if (removed == 0) {
+        return 0;
+    }
+    const DrawRecord last = image.read(count);
+    for (int r = kept + 1; r < count; ++r) {
+        image.write(r, last);
+    }
+    DrawRecord first = image.read(1);
+    first.count = kept;
+    image.write(1, first);
+    return removed;
 }

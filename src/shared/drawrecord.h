@@ -1,6 +1,7 @@
 #pragma once
 // The 28-byte record of results histories and lotto entry files.
 #include <array>
+#include <vector>
 
 #include <QByteArray>
 #include <QString>
@@ -31,13 +32,14 @@ public:
     bool isOpen() const;
     DrawRecord read(int recordNo);
     bool write(int recordNo, const DrawRecord& record);
-    // The count of record 1 as readers walk it (0..32767).
+    // The count of record 1 as readers walk it: 0..32767 and never more records than the file
+    // holds.
     qint16 count();
     // Stores a new count in record 1, keeping the rest of that record.
     bool setCount(qint32 count);
 
     enum class Append { Done, Full, Failed };
-    // Writes the record after the last one in use and raises the count; refuses (Full) when
+    // Writes the record after the last one counted and raises the count; refuses (Full) when
     // the file already holds kMaxRecordCount records, so a count never passes what readers walk;
     // a damaged (negative) count is Failed and nothing is written.
     Append append(const DrawRecord& record);
@@ -56,8 +58,9 @@ public:
     DrawRecord read(int recordNo) const;
     // Writes record r, growing the image with zeros when needed.
     void write(int recordNo, const DrawRecord& record);
-    // The count of record 1 as readers walk it (0..32767).
-    qint16 count() const { return narrowCount(read(1).count); }
+    // The count of record 1 as readers walk it: 0..32767 and never more records than the image
+    // holds.
+    qint16 count() const { return narrowCount(read(1).count, bytes_.size() / DrawRecord::kSize); }
     const QByteArray& bytes() const { return bytes_; }
 
 private:
@@ -66,3 +69,12 @@ private:
 
 // Count of a drawrecord file on disk (0 for a missing file, which is left behind empty).
 qint16 drawFileCount(const QString& path);
+// A whole drawrecord file read at once (empty when it cannot be read; a missing file is left
+// behind empty).
+DrawImage readDrawImage(const QString& path);
+
+// Deletes the counted records `recordNos` (ascending, from 1) in one pass: the later records
+// move down, record 1's count drops by the number deleted, and the places freed at the end
+// keep the last record, as moving one record at a time leaves them; the file keeps its length.
+// Record numbers past the count are not deleted. Gives the number deleted.
+int removeRecords(DrawImage& image, const std::vector<int>& recordNos);

@@ -29,10 +29,6 @@ QString standingEntryFileName(const QString& gamename) {
     return QStringLiteral("Stand") + gamename + QStringLiteral(".lot");
 }
 
-QString wheelEntryFileName(const QString& gamename, int k, int d, int m) {
-    return QStringLiteral("%1-%2-%3-%4.lot").arg(gamename).arg(k).arg(d).arg(m);
-}
-
 QString playslipFileName(const QString& gamename) {
     return gamename + QStringLiteral(".dat");
 }

@@ -10,8 +10,6 @@ QString slotFileName(int slot);  // "game1.dat" .. "game5.dat"
 QString resultsFileName(const QString& gamename);
 QString datedEntryFileName(const QString& gamename, const QDate& date, const QString& dateorder);
 QString standingEntryFileName(const QString& gamename);
-// k balls per entry, d numbers drawn in the group, m matched: "Lotto-6-5-4.lot".
-QString wheelEntryFileName(const QString& gamename, int k, int d, int m);
 // The playslip configuration and print adjustment files of a game.
 QString playslipFileName(const QString& gamename);
 QString adjustFileName(const QString& gamename);

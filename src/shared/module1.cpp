@@ -1,8 +1,7 @@
 #include "shared/module1.h"
 
-#include <QFile>
-
 #include "shared/drawrecord.h"
+#include "shared/safefile.h"
 
 namespace {
 Module1 state;
@@ -27,7 +26,8 @@ void deleteemptyselection() {
         DrawFile file(path);
         return file.isOpen() && file.read(1).count == 0;
     }();
+    // A file the player may only read stays (removeFile refuses it).
     if (empty) {
-        QFile::remove(path);
+        removeFile(path);
     }
 }

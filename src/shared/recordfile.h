@@ -7,11 +7,13 @@
 
 class RecordFile {
 public:
-    // Opens for reading and writing; a missing file is created empty.
+    // Opens for reading and writing; a missing file is created empty. A file the player may only
+    // read (see mayOnlyRead) is opened for reading.
     RecordFile(const QString& path, int recordLength);
 
     bool isOpen() const { return file_.isOpen(); }
-    QString errorString() const { return file_.errorString(); }
+    // Whole records in the file.
+    qint64 recordsHeld() const;
 
     // Record n (from 1); bytes past the end of the file read as zeros.
     QByteArray read(qint64 recordNo);
@@ -27,5 +29,8 @@ private:
 inline constexpr qint32 kMaxRecordCount = 32767;
 // The count as a reader walks it: never negative, never above kMaxRecordCount.
 qint16 narrowCount(qint32 count);
+// The count as a reader walks it in a file that holds `held` whole records: never more than that,
+// so a damaged count never shows records the file does not have.
+qint16 narrowCount(qint32 count, qint64 held);
 // The message shown when a write would take a file past kMaxRecordCount records.
 QString recordLimitMessage();

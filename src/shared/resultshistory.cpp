@@ -3,12 +3,16 @@
 #include <QFile>
 
 #include "shared/recordfile.h"
+#include "shared/safefile.h"
 #include "shared/textforms.h"
 
 std::optional<ResultsHistory> ResultsHistory::read(const QString& path, QString* error) {
     QFile file(path);
     // A history the player may only read is still shown; saving into it then fails and is told.
-    if (!file.open(QIODevice::ReadWrite) && !(file.exists() && file.open(QIODevice::ReadOnly))) {
+    // Opening for writing only creates a missing file.
+    const bool readOnly = mayOnlyRead(path);
+    if ((readOnly || !file.open(QIODevice::ReadWrite)) &&
+        !(file.exists() && file.open(QIODevice::ReadOnly))) {
         if (error != nullptr) {
             *error = file.errorString();
         }

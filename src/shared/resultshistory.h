@@ -20,7 +20,8 @@ public:
     const QByteArray& bytes() const { return image_.bytes(); }
     // Record r (from 1); records past the end read as zeros.
     DrawRecord record(int r) const;
-    // The count of record 1 as readers walk it (0..32767).
+    // The count of record 1 as readers walk it: 0..32767 and never more records than the file
+    // holds.
     qint16 count() const;
 
     // The first counted record of this date, 0 when there is none.

@@ -9,6 +9,16 @@ const std::array<QString, 16> kCards = {"AS", "KS", "QS", "JS", "AH", "KH", "QH"
 QString twoDigits(int n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
+
+// twoDigits without a temporary string: a full entry file is 32,767 lines of these.
+void appendTwoDigits(QString& line, int n) {
+    if (n < 0 || n > 99) {
+        line += twoDigits(n);
+        return;
+    }
+    line += QChar(u'0' + n / 10);
+    line += QChar(u'0' + n % 10);
+}
 }  // namespace
 
 QString cardname(int n) {
@@ -28,14 +38,21 @@ int cardnumber(QString& s) {
 QString entryline(const std::array<qint16, 7>& balls, qint16 extra, const QString& extraballid,
                   const QString& gamename) {
     QString line;
+    line.reserve(3 * 7 + extraballid.size() + 4);
     for (qint16 b : balls) {
         if (b > 0) {
-            line += twoDigits(b) + u' ';
+            appendTwoDigits(line, b);
+            line += u' ';
         }
     }
     if (extra > 0) {
-        line +=
-            extraballid + u' ' + (gamename == kWildCardGame ? cardname(extra) : twoDigits(extra));
+        line += extraballid;
+        line += u' ';
+        if (gamename == kWildCardGame) {
+            line += cardname(extra);
+        } else {
+            appendTwoDigits(line, extra);
+        }
     }
     return line;
 }

@@ -189,6 +189,29 @@ TEST_F(Check, ChecksOnlyWhatIsListedWhenTheFileGrewSinceListing) {
     EXPECT_EQ(form.List1->count(), 1);
 }
 
+// Winners' marks are set together: runs of neighbours, lone ones, the last listed line; a
+// mark on a losing line goes, and a line past what the file now holds keeps its mark.
+TEST_F(Check, MarksEveryWinnerAndOnlyTheLinesItChecked) {
+    Form1& form = startGame(6, 49, 26);
+    m1().prizelevels = {};
+    m1().prizelevels[3] = 1;
+    const EntryRow win{{1, 5, 12, 23, 34, 45}, 8};
+    const EntryRow lose{{2, 3, 4, 6, 8, 9}, 8};
+    listDated(form, {win, win, lose, win, win, lose, win});
+    // Another window has since taken the last entry out of the file.
+    writeFile("Lotto05Mar2012.lot", entryFile({win, win, lose, win, win, lose}));
+    showDraw(form, {1, 5, 12, 23, 34, 45}, 7);
+    select(form, {2, 6});
+    form.Command14_Click();
+    EXPECT_EQ(selectedRows(*form.List1), (std::vector<int>{0, 1, 3, 4, 6}));
+    EXPECT_EQ(form.Text3->text(), QStringLiteral(" 4"));
+
+    // Checked again, the marks are the same and the winning lines are not doubled.
+    form.Command14_Click();
+    EXPECT_EQ(selectedRows(*form.List1), (std::vector<int>{0, 1, 3, 4, 6}));
+    EXPECT_EQ(form.List2->count(), 4);
+}
+
 struct Refusal {
     const char* name;
     const char* message;

@@ -175,6 +175,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Validation{"DuplicatesThenZeroIsNotANumber", {"12", "12", "0", "05"}, kNotNumber},
         Validation{"ZeroThenDuplicatesIsTheSame", {"0", "12", "12", "05"}, kSame},
+        Validation{"DuplicatesThenBlankIsNotANumber", {"12", "12", "", "05"}, kNotNumber},
+        Validation{"BlankThenDuplicatesIsTheSame", {"", "12", "12", "05"}, kSame},
         Validation{"LeadingLetter", {"A1", "12", "13", "05"}, kNotNumber},
         Validation{"AboveThePool", {"50", "12", "13", "05"}, kRange},
         Validation{"ThePoolItself", {"49", "12", "13", "05"}, ""},

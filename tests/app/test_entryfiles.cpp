@@ -349,6 +349,27 @@ TEST_F(DeleteEntries, DeletingEveryEntryEmptiesTheListAndSaysDone) {
     EXPECT_EQ(readFile("Lotto05Mar2012.lot").size(), 56);
 }
 
+// Lines past what the file holds have nothing to delete: they stay, marked, and move up; the
+// current line, deleted, passes to the line above.
+TEST_F(DeleteEntries, LinesPastTheFileKeepTheirMarksAndTheCurrentLineMovesUp) {
+    Form1& form = startGame(6, 49, 26);
+    listDated(form, {kA, kB, kC, kD, kE});
+    // Another window has since taken the last entry out of the file.
+    writeFile("Lotto05Mar2012.lot", entryFile({kA, kB, kC, kD}));
+    form.List1->setCurrentRow(2);
+    select(form, {1, 2, 4});
+    messages().expect("Are you sure you want to delete the 3 selected entries?", MsgAnswer::Yes);
+    form.Command5_Click();
+    QByteArray d = entryFile({kD});
+    d.replace(0, 4, QByteArray(4, '\0'));
+    EXPECT_EQ(readFile("Lotto05Mar2012.lot"), entryFile({kA, kD}) + d + d);
+    EXPECT_EQ(lines(*form.List1), (QStringList{"01 05 12 23 34 45 PB 07", "04 08 15 26 37 48 PB 10",
+                                               "09 10 11 16 17 18 PB 11"}));
+    EXPECT_EQ(selectedRows(*form.List1), (std::vector<int>{2}));
+    EXPECT_EQ(form.List1->currentRow(), 0);
+    EXPECT_EQ(form.Text2->text(), QStringLiteral("2"));
+}
+
 TEST_F(DeleteEntries, AFileThatCannotBeChangedIsReportedAndTheListKept) {
     Form1& form = startGame(6, 49, 26);
     listDated(form, {kA, kB});

@@ -348,6 +348,19 @@ TEST_F(Form14Amend, ARefusedPreferenceIsToldBeforeAnythingIsDeleted) {
     }());
 }
 
+TEST_F(Form14Amend, ADefinitionErrorIsToldBeforeABadPreference) {
+    const QStringList filesBefore = files();
+    const QByteArray before = readFile("game1.dat");
+    Form14& w = open(1);
+    type(w, {.t4 = "70"});
+    w.Option11->setChecked(true);
+    w.Text5->setText(QStringLiteral("X"));
+    messages().expect("65 is the maximum number of Balls in Main Pool!");
+    w.Command2_Click();
+    EXPECT_EQ(files(), filesBefore);
+    EXPECT_EQ(readFile("game1.dat"), before);
+}
+
 TEST_F(Form14Amend, ADamagedStoredNameDeletesNoFileItPointsTo) {
     // A name the window would refuse, leading into a folder: its files are no game's own.
     writeFile("game1.dat",

@@ -13,6 +13,7 @@
 #include "platform/windows.h"
 #include "shared/module1.h"
 #include "support/bytes.h"
+#include "support/waits.h"
 
 namespace {
 
@@ -61,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
              "Lotto", "12345 01 01 2012: 01 02 03 04"},
         Line{"three_balls_and_extra", "DDMMYY", drawOf(2, 6, 3, 2012, {4, 0, 9}, 3), "EB", "Pick",
              "00002 06 03 2012: 04 00 09 EB 03"},
+        Line{"damaged_fields", "DDMMYY", drawOf(7, 5, 3, 2012, {-3, 100, 7}, 123), "PB", "Lotto",
+             "00007 05 03 2012: -3 100 07 PB 123"},
         Line{"wild_card", "DDMMYY", drawOf(3, 7, 3, 2012, {1, 2, 3, 4, 5}, 7), "WC", "WildCard2",
              "00003 07 03 2012: 01 02 03 04 05 WC QH"}),
     [](const auto& info) { return std::string(info.param.label); });
@@ -133,7 +136,8 @@ TEST_F(Form3Test, PicturePickAndCloseHandTheDateBackAndEnableTheMainWindow) {
         w->List1_DblClick();
         EXPECT_TRUE(m1().historypicked);
         EXPECT_EQ(main.DTPicker1->Value(), QDate(2012, 3, 15));
-        QTimer::singleShot(30, w, [&, w] {
+        const auto shownByTheOpener = [] { return !m1().historypicked; };
+        whenTrue(w, shownByTheOpener, [&, w] {
             picked = !m1().historypicked;  // the opener's loop has shown it
             EXPECT_NE(platform::Windows::live<Form3>(Form3::kName), nullptr);  // stays open
             w->Command1_Click();
@@ -165,6 +169,21 @@ TEST_F(Form3Test, EnterOnALinePicksItButNotOnTheButtons) {
 TEST_F(Form3Test, TheCloseBoxClosesLikeClose) {
     Form1& main = startWithLotto();
     QTimer::singleShot(0, &main, [] { platform::Windows::live<Form3>(Form3::kName)->close(); });
+    main.Image1_Click();
+    EXPECT_TRUE(main.isEnabled());
+    EXPECT_FALSE(m1().historyopen);
+    EXPECT_EQ(platform::Windows::live<Form3>(Form3::kName), nullptr);
+}
+
+TEST_F(Form3Test, EscapeInTheListClosesLikeClose) {
+    Form1& main = startWithLotto();
+    writeHistory();
+    QTimer::singleShot(0, &main, [] {
+        Form3* w = platform::Windows::live<Form3>(Form3::kName);
+        w->List1->setFocus();
+        w->List1->setCurrentRow(1);
+        QTest::keyClick(w->List1, Qt::Key_Escape);
+    });
     main.Image1_Click();
     EXPECT_TRUE(main.isEnabled());
     EXPECT_FALSE(m1().historyopen);

@@ -9,6 +9,7 @@
 #include "platform/windows.h"
 #include "shared/module1.h"
 #include "support/bytes.h"
+#include "support/waits.h"
 
 using fixture::draw;
 using fixture::entry;
@@ -66,7 +67,9 @@ TEST_F(MainWindowFlows, PickingADrawInTheHistoryShowsItInTheMainWindow) {
         ASSERT_EQ(history->List1->count(), 2);
         history->List1->setCurrentRow(0);
         history->List1_DblClick();
-        QTimer::singleShot(30, history, [history] { history->Command1_Click(); });
+        // Closed once the opener's loop has shown the pick.
+        const auto shownByTheOpener = [] { return !m1().historypicked; };
+        whenTrue(history, shownByTheOpener, [history] { history->Command1_Click(); });
     });
     form.Image1_Click();
     EXPECT_TRUE(form.isEnabled());

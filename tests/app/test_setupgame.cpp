@@ -2,7 +2,11 @@
 // what loading an undefined slot disables.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+
 #include "app/app_helpers.h"
+#include "platform/application.h"
 #include "platform/twips.h"
 #include "shared/module1.h"
 #include "support/bytes.h"
@@ -191,3 +195,52 @@ TEST_F(SetupGame, ShowsTheDrawOfThePickedDate) {
     EXPECT_FALSE(form.Image2[0]->isHidden());
     EXPECT_EQ(m1().drawrecordno, 1);
 }
+
+// A slot name the definition window would refuse comes from a damaged file. The data folder is
+// a folder of its own here, so anything written beside it shows.
+class SetupGameDamagedName : public SetupGame, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SetupGameDamagedName, LoadsAsUndefinedAndNamesNoFileOutsideTheDataFolder) {
+    ASSERT_TRUE(QDir(dataPath()).mkdir(QStringLiteral("data")));
+    const QString data = file(QStringLiteral("data"));
+    platform::setAppPath(data);
+    // Slot 1: a 6-ball game of 49 under the damaged name; slot 2: the same game as Lotto.
+    QByteArray slot = fixture::text(GetParam(), 12);
+    for (int v : {6, 0, 49, 2, 0, 6, 0}) {
+        slot += fixture::le16(v);
+    }
+    for (int k = 0; k < 16; ++k) {
+        slot += fixture::le16(k == 0 ? 0 : 1);
+    }
+    for (int k = 0; k < 8; ++k) {
+        slot += fixture::le16(k);
+    }
+    slot += fixture::le16(0) + fixture::text("BB", 2) + fixture::text("", 10);
+    ASSERT_EQ(slot.size(), GameRecord::kSize);
+    for (int n = 1; n <= 2; ++n) {
+        QFile f(data + QStringLiteral("/game%1.dat").arg(n));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(n == 1 ? slot : fixture::text("Lotto", 12) + slot.mid(12));
+    }
+
+    Form1& form = start();
+    EXPECT_EQ(form.Option1->text(), QStringLiteral("Game1"));
+    EXPECT_FALSE(form.Option1->isEnabledTo(&form));
+    EXPECT_EQ(form.mnuName1->text(), QStringLiteral("Game1"));
+    EXPECT_FALSE(form.Frame3->isEnabledTo(&form));
+    EXPECT_FALSE(form.Frame5->isEnabledTo(&form));
+    EXPECT_TRUE(m1().gamename.isEmpty());
+    EXPECT_TRUE(m1().selectionfile.isEmpty());
+
+    form.Option2->click();
+    EXPECT_EQ(m1().gamename, QStringLiteral("Lotto"));
+    // Going back to the damaged slot keeps the game that was loaded.
+    form.Option1_Click();
+    EXPECT_EQ(m1().gamename, QStringLiteral("Lotto"));
+    EXPECT_EQ(m1().selectionfile, data + QStringLiteral("/Lotto05Mar2012.lot"));
+    EXPECT_EQ(QDir(dataPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("data")});
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, SetupGameDamagedName,
+                         ::testing::Values("..\\x", "../x", "sub/x", "sub\\x"));

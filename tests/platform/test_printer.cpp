@@ -1,7 +1,7 @@
 // The recording printer that stands in for the system's in tests: jobs, pages, failures.
 #include <gtest/gtest.h>
 
-#include "platform/recordingprinter.h"
+#include "support/recordingprinter.h"
 
 using platform::PrinterError;
 using platform::RecordingPrinterSystem;

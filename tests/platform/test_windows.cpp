@@ -7,6 +7,7 @@
 #include "platform/events.h"
 #include "platform/windows.h"
 #include "support/kestrovatest.h"
+#include "support/waits.h"
 
 namespace {
 
@@ -83,23 +84,27 @@ TEST_F(WindowModel, CloseBoxRunsTheWindowsOwnPath) {
 
 TEST_F(WindowModel, WaitEndsWhenTheChildSetsTheFlag) {
     bool done = false;
+    int turns = 0;
     QObject context;
     QTimer::singleShot(0, &context, [&] {
         platform::Windows::show("Child");
-        QTimer::singleShot(20, &context, [&] {
+        // The wait keeps the events flowing for a few turns before the child is done.
+        const auto thirdTurn = [&] { return ++turns == 3; };
+        whenTrue(&context, thirdTurn, [&] {
             platform::Windows::unload("Child");
             done = true;
         });
     });
     platform::waitUntil(done);
     EXPECT_TRUE(done);
+    EXPECT_EQ(turns, 3);
     EXPECT_EQ(platform::Windows::find("Child"), nullptr);
 }
 
 TEST_F(WindowModel, EndingTheProgramReleasesEveryWait) {
     bool never = false;
     QObject context;
-    QTimer::singleShot(10, &context, [] { platform::endProgram(); });
+    QTimer::singleShot(0, &context, [] { platform::endProgram(); });
     platform::waitUntil(never);
     EXPECT_FALSE(never);
     EXPECT_TRUE(platform::programEnded());

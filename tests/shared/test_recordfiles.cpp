@@ -75,7 +75,7 @@ TEST_F(RecordFiles, CountsAreWalkedWithinSixteenBits) {
     EXPECT_EQ(narrowCount(32768), 32767);
     EXPECT_EQ(narrowCount(100000), 32767);
     EXPECT_EQ(narrowCount(-5), 0);
-    writeFile("big.lot", entry(65536 + 3, {1}));
+    writeFile("big.lot", entry(65536 + 3, {1}) + QByteArray(32767 * 28, '\0'));
     EXPECT_EQ(drawFileCount(file("big.lot")), 32767) << "never wraps to a small count";
 }
 
@@ -166,22 +166,37 @@ TEST_F(RecordFiles, AppendWritesTheNextRecordAndRaisesTheCount) {
 }
 
 TEST_F(RecordFiles, AppendRefusesToPassTheCountLimit) {
-    writeFile("full.lot", entry(32767, {1}));
+    const QByteArray full = entry(32767, {1}) + QByteArray(32766 * 28, '\0');
+    writeFile("full.lot", full);
     DrawFile f(file("full.lot"));
     EXPECT_EQ(f.append(DrawRecord{}), DrawFile::Append::Full);
-    EXPECT_EQ(f.read(1).count, 32767);
-    EXPECT_EQ(readFile("full.lot").size(), 28) << "nothing written past the limit";
+    EXPECT_EQ(readFile("full.lot"), full) << "nothing written past the limit";
     EXPECT_FALSE(recordLimitMessage().isEmpty());
 }
 
 TEST_F(RecordFiles, ReadOnlyFileIsReadButNotWritten) {
+    // Told from the permission bits, so root, whom the system lets write it, is refused too.
     writeFile("ro.lot", entry(1, {1, 2, 3}));
-    QFile::setPermissions(file("ro.lot"), QFileDevice::ReadOwner);
-    if (QFile(file("ro.lot")).open(QIODevice::ReadWrite)) {
-        GTEST_SKIP() << "running with rights that ignore file permissions";
-    }
+    QFile::setPermissions(file("ro.lot"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     DrawFile f(file("ro.lot"));
     EXPECT_EQ(f.count(), 1);
     EXPECT_EQ(f.read(1).balls[2], 3);
     EXPECT_FALSE(f.setCount(0));
+    EXPECT_EQ(f.append(DrawRecord{}), DrawFile::Append::Failed);
+    EXPECT_EQ(readFile("ro.lot"), entry(1, {1, 2, 3}));
+}
+
+TEST_F(RecordFiles, ACountNeverPassesTheRecordsTheFileHolds) {
+    // One record whose count says 32767: one entry, not 32,767 blank ones.
+    const QByteArray one = entry(32767, {1, 2, 3});
+    writeFile("one.lot", one);
+    EXPECT_EQ(drawFileCount(file("one.lot")), 1);
+    EXPECT_EQ(DrawImage(one).count(), 1);
+    // A torn last record is not counted.
+    writeFile("torn.lot", entry(3, {1}) + entry(0, {2}) + entry(0, {3}).left(20));
+    EXPECT_EQ(drawFileCount(file("torn.lot")), 2);
+    // Appending goes after the records the file holds and mends the count.
+    EXPECT_EQ(DrawFile(file("one.lot")).append(DrawRecord::fromBytes(entry(0, {4, 5, 6}))),
+              DrawFile::Append::Done);
+    EXPECT_EQ(readFile("one.lot"), entry(2, {1, 2, 3}) + entry(0, {4, 5, 6}));
 }

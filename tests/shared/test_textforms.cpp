@@ -22,6 +22,11 @@ TEST(EntryLine, WithoutExtraEndsInABlankAndSkipsUnusedPositions) {
     EXPECT_EQ(entryline(B{0, 7, 0, 8, 0, 0, 0}, 0, "EB", "Lotto"), QStringLiteral("07 08 "));
 }
 
+TEST(EntryLine, NumbersPastTwoDigitsFromADamagedFileAreWrittenWhole) {
+    EXPECT_EQ(entryline(B{100, 5, 0, 0, 0, 0, 0}, 1234, "PB", "Lotto"),
+              QStringLiteral("100 05 PB 1234"));
+}
+
 TEST(EntryLine, WildCardExtraIsACardCode) {
     EXPECT_EQ(entryline(B{1, 2, 3, 4, 5, 0, 0}, 7, "WC", kWildCardGame),
               QStringLiteral("01 02 03 04 05 WC QH"));
@@ -95,7 +100,6 @@ TEST(GameFiles, NamesOfAGamesFiles) {
     EXPECT_EQ(slotFileName(3), QStringLiteral("game3.dat"));
     EXPECT_EQ(resultsFileName("Lotto"), QStringLiteral("Lotto.rtl"));
     EXPECT_EQ(standingEntryFileName("Lotto"), QStringLiteral("StandLotto.lot"));
-    EXPECT_EQ(wheelEntryFileName("Lotto", 6, 5, 4), QStringLiteral("Lotto-6-5-4.lot"));
     EXPECT_EQ(adjustFileName("Lotto"), QStringLiteral("Lottoadjusts.dat"));
     EXPECT_EQ(dataFile("/data", "\\wheels\\6-5-4-12.whl"),
               QStringLiteral("/data/wheels/6-5-4-12.whl"));

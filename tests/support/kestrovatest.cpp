@@ -11,6 +11,7 @@
 #include "platform/sound.h"
 #include "platform/systemlocale.h"
 #include "platform/windows.h"
+#include "shared/filefaults.h"
 #include "shared/module1.h"
 
 MessageScript::MessageScript() {
@@ -40,6 +41,7 @@ void MessageScript::expect(const QString& text, platform::MsgAnswer answer) {
 
 void KestrovaTest::SetUp() {
     resetModule1();
+    fileFaults().reset();
     platform::resetProgramEnded();
     dir_ = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(dir_->isValid());
@@ -75,6 +77,7 @@ void KestrovaTest::TearDown() {
     platform::setClock({});
     platform::setShortDateFormat({});
     platform::setAppPath({});
+    fileFaults().reset();
     dir_.reset();
 }
 

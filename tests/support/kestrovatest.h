@@ -1,7 +1,7 @@
 #pragma once
 // The fixture every window and routine test starts from: a fresh temporary data folder,
-// fresh module state, scripted message boxes, a recording printer, recorded sounds and shell
-// calls, and a fixed clock.
+// fresh module state, no file faults armed, scripted message boxes, a recording printer,
+// recorded sounds and shell calls, and a fixed clock.
 #include <deque>
 #include <memory>
 #include <optional>
@@ -14,7 +14,7 @@
 #include <QTemporaryDir>
 
 #include "platform/messagebox.h"
-#include "platform/recordingprinter.h"
+#include "support/recordingprinter.h"
 
 // Scripted answers to message boxes. A box that was not expected fails the test.
 class MessageScript {

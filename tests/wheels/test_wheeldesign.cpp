@@ -1,6 +1,7 @@
 // The guarantee table, the wheel data file format and the proof of every shipped wheel file.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <filesystem>
 #include <numeric>
 #include <string>
@@ -156,6 +157,49 @@ TEST(WheelGuarantee, FindsEveryUnmetDraw) {
     const std::vector<Block> short2 = {0x00Fu, 0x0F0u};
     EXPECT_EQ(countUnmetDraws(short2, 10, 4, 2), 16u);  // one of each part with 9 and 10
 }
+
+// A wheel that leaves a single draw unmet breaks the promise made to the player: the proof must
+// refuse it wherever that draw lies in the order the proof goes through them.
+struct OneMissing {
+    const char* label;
+    WheelShape shape;
+    std::string text;
+    const char* unmet;
+};
+
+std::ostream& operator<<(std::ostream& os, const OneMissing& c) {
+    return os << c.label;
+}
+
+class WheelProof : public ::testing::TestWithParam<OneMissing> {};
+
+TEST_P(WheelProof, RefusesAWheelThatMissesExactlyOneDraw) {
+    const OneMissing& c = GetParam();
+    const WheelCheck check = verifyWheelText(c.text, c.shape);
+    EXPECT_FALSE(check.ok);
+    EXPECT_EQ(check.unmet, 1u);
+    EXPECT_EQ(check.draws, binomial(c.shape.n, c.shape.d));
+    EXPECT_NE(check.error.find(c.unmet), std::string::npos) << check.error;
+}
+
+// The full wheel 3-3-3 of 5 (every triple of 1..5) without one of its ten lines.
+std::string fullWheelWithout(Block missing) {
+    std::vector<Block> lines;
+    for (Block x = 0; x < (1u << 5); ++x)
+        if (std::popcount(x) == 3 && x != missing)
+            lines.push_back(x);
+    return formatWheel(lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Draws, WheelProof,
+    ::testing::Values(
+        OneMissing{"first", {3, 3, 3, 5, 9}, fullWheelWithout(0x07u), "01 02 03"},
+        OneMissing{"middle", {3, 3, 3, 5, 9}, fullWheelWithout(0x0Du), "01 03 04"},
+        OneMissing{"last", {3, 3, 3, 5, 9}, fullWheelWithout(0x1Cu), "03 04 05"},
+        // Any 2 of 1..4 in a line of three: the last pair, 3 and 4, is met by neither line.
+        OneMissing{"pairs", {3, 2, 2, 4, 2}, "01 02 03\n01 02 04\n", "03 04"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 class ShippedWheel : public ::testing::TestWithParam<Row> {};
 

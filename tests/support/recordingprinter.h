@@ -1,6 +1,6 @@
 #pragma once
 // A printer system that records what is printed instead of printing it, and can fail on
-// purpose at a given step. Installed by tests.
+// purpose at a given step. Installed by tests; it keeps the namespace of the interface it fakes.
 #include <optional>
 #include <vector>
 

@@ -1,0 +1,14 @@
+// The program: each subsystem registers its windows with the window model, then the main window
+// opens. A subsystem's library adds its include and its one register call here.
+#include <QApplication>
+
+#include "app/appwindows.h"
+#include "app/startup.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // The main window's subsystem, and stand-ins for the windows of the subsystems not built yet;
+    // each register<Subsystem>Windows() below replaces the stand-ins of its own windows.
+    registerAppWindows();
+    return runProgram(application);
+}
