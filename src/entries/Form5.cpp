@@ -8,12 +8,12 @@
 #include "app/module1routines.h"
 #include "entries/logic/entryfile.h"
 #include "entries/logic/suggest.h"
-#include "entries/logic/typedentry.h"
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "platform/windows.h"
+#include "shared/entryvalidation.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
 #include "shared/numbertext.h"
@@ -22,12 +22,6 @@
 using platform::twipsToPixels;
 
 namespace {
-
-template <class W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 void place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
@@ -43,7 +37,7 @@ constexpr int kButtonWidth = 975;
 constexpr qint64 kPollMilliseconds = 15;
 
 Form1* mainForm() {
-    return platform::Windows::live<Form1>(Form1::kName);
+    return platform::Windows::live<Form1>(windownames::Form1);
 }
 
 // The main window's list and count follow the file as each entry is appended.
@@ -58,13 +52,14 @@ void showAppended(const entries::Entry& e, int count) {
 
 Form5::Form5(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(QStringLiteral("Add Entries"));
+    setOpener(windownames::Form1);
+    setEscapeCloses();
     setFixedSize(twipsToPixels(4815), twipsToPixels(4035));
 
-    Frame1 =
-        named(new QGroupBox(QStringLiteral("Add Manual Entry"), this), QStringLiteral("Frame1"));
+    Frame1 = platform::named(new QGroupBox(QStringLiteral("Add Manual Entry"), this), "Frame1");
     place(Frame1, 120, 60, 4575, 1755);
     for (int i = 0; i < 7; ++i) {
-        QLineEdit* box = named(new QLineEdit(Frame1), QStringLiteral("Text1_%1").arg(i));
+        QLineEdit* box = platform::named(new QLineEdit(Frame1), QStringLiteral("Text1_%1").arg(i));
         box->setMaxLength(2);
         box->setAlignment(Qt::AlignCenter);
         place(box, kBoxLeft + kBoxStep * i, kBoxTop, kBoxWidth, kRow);
@@ -73,37 +68,36 @@ Form5::Form5(QWidget* parent) : platform::Form(kName, parent) {
         connect(box, &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
         connect(box, &QLineEdit::returnPressed, this, &Form5::Command6_Click);
     }
-    Label2 = named(new QLabel(QStringLiteral("EB"), Frame1), QStringLiteral("Label2"));
+    Label2 = platform::named(new QLabel(QStringLiteral("EB"), Frame1), "Label2");
     Label2->setAlignment(Qt::AlignCenter);
     place(Label2, 2160, 780, 375, 255);
-    Check1 = named(new QCheckBox(QStringLiteral("Auto Tab"), Frame1), QStringLiteral("Check1"));
+    Check1 = platform::named(new QCheckBox(QStringLiteral("Auto Tab"), Frame1), "Check1");
     Check1->setChecked(true);
     place(Check1, 240, 1260, 1335, 315);
-    Command6 = named(new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command6"));
+    Command6 = platform::named(new QPushButton(QStringLiteral("Add"), Frame1), "Command6");
     place(Command6, 2280, 1200, kButtonWidth, kRow);
-    Command5 = named(new QPushButton(QStringLiteral("Clear"), Frame1), QStringLiteral("Command5"));
+    Command5 = platform::named(new QPushButton(QStringLiteral("Clear"), Frame1), "Command5");
     place(Command5, 3360, 1200, kButtonWidth, kRow);
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Add Computer Suggested Entries"), this),
-                   QStringLiteral("Frame2"));
+    Frame2 = platform::named(new QGroupBox(QStringLiteral("Add Computer Suggested Entries"), this),
+                             QStringLiteral("Frame2"));
     place(Frame2, 120, 1935, 4575, 1455);
-    Label1 = named(new QLabel(QStringLiteral("Enter No"), Frame2), QStringLiteral("Label1"));
+    Label1 = platform::named(new QLabel(QStringLiteral("Enter No"), Frame2), "Label1");
     place(Label1, 240, 420, 855, 255);
-    Text8 = named(new QLineEdit(Frame2), QStringLiteral("Text8"));
+    Text8 = platform::named(new QLineEdit(Frame2), "Text8");
     Text8->setMaxLength(4);
     Text8->setAlignment(Qt::AlignRight);
     place(Text8, 1080, 360, 735, kRow);
-    Option1 = named(new QRadioButton(QStringLiteral("Total"), Frame2), QStringLiteral("Option1"));
+    Option1 = platform::named(new QRadioButton(QStringLiteral("Total"), Frame2), "Option1");
     place(Option1, 240, 900, 1095, 315);
-    Option2 =
-        named(new QRadioButton(QStringLiteral("Additional"), Frame2), QStringLiteral("Option2"));
+    Option2 = platform::named(new QRadioButton(QStringLiteral("Additional"), Frame2), "Option2");
     place(Option2, 1440, 900, 1455, 315);
-    Command4 = named(new QPushButton(QStringLiteral("Add"), Frame2), QStringLiteral("Command4"));
+    Command4 = platform::named(new QPushButton(QStringLiteral("Add"), Frame2), "Command4");
     place(Command4, 3360, 300, kButtonWidth, kRow);
-    Command1 = named(new QPushButton(QStringLiteral("Cancel"), Frame2), QStringLiteral("Command1"));
+    Command1 = platform::named(new QPushButton(QStringLiteral("Cancel"), Frame2), "Command1");
     place(Command1, 3360, 840, kButtonWidth, kRow);
 
-    Command3 = named(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command3"));
+    Command3 = platform::named(new QPushButton(QStringLiteral("Close"), this), "Command3");
     place(Command3, 3720, 3510, kButtonWidth, kRow);
 
     connect(Command6, &QPushButton::clicked, this, &Form5::Command6_Click);
@@ -165,9 +159,14 @@ void Form5::Command6_Click() {
     for (std::size_t i = 0; i < 7; ++i) {
         texts[i] = Text1[i]->text();
     }
-    const entries::EntryGame game = entries::EntryGame::from(m1());
-    // VALIDATION
-    const entries::Entry e = entries::typedEntry(texts, game);
+    const EntryRules rules = entryRules(m1());
+    if (const EntryFault fault = entryFault(texts, rules, EntryWindow::Add);
+        fault != EntryFault::None) {
+        platform::msgBox(entryFaultMessage(fault));
+        return;
+    }
+    const TypedEntry typed = typedEntry(texts, rules);
+    const entries::Entry e{typed.mains, typed.extra};
     DrawFile file(m1().selectionfile);
     const entries::Appended appended = entries::appendEntry(file, e);
     if (appended.result != DrawFile::Append::Done) {
@@ -244,10 +243,8 @@ void Form5::Command4_Click() {
         return;
     }
     setButtonsEnabled(true);
-    if (outcome.end == entries::SuggestEnd::NoMore) {
-        platform::msgBox(entries::noMoreSuggestionsMessage(outcome.made));
-    } else if (outcome.end == entries::SuggestEnd::WriteFailed) {
-        platform::msgBox(entries::appendFailureMessage(outcome.failure));
+    if (const QString message = entries::suggestEndMessage(outcome); !message.isEmpty()) {
+        platform::msgBox(message);
     }
     if (closeAfterRun_) {
         Command3_Click();
@@ -266,8 +263,7 @@ void Form5::Command3_Click() {
         main->List2->clear();
         main->Text3->setText(QStringLiteral("0"));
     }
-    platform::Windows::handBack(Form1::kName);
-    platform::Windows::unload(this);
+    handBackAndUnload();
 }
 
 void Form5::closeBox() {

@@ -10,12 +10,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/windownames.h"
 #include "platform/form.h"
 
 class Form5 : public platform::Form {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("Form5");
+    static inline const QString kName = windownames::Form5;
 
     explicit Form5(QWidget* parent = nullptr);
 

@@ -21,12 +21,6 @@ using entries::RangeRefusal;
 
 namespace {
 
-template <class W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
 QString pickerFormat(const QString& dateorder) {
     if (dateorder == u"YYMMDD") {
         return QStringLiteral("yyy MMMM dd");
@@ -45,17 +39,19 @@ QString resultsPath() {
 
 Form6::Form6(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(QStringLiteral("History Check"));
+    setOpener(windownames::Form1);
+    setEscapeCloses();
     auto* root = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
-    Frame1 = named(new QGroupBox(QStringLiteral("Start Date"), this), QStringLiteral("Frame1"));
-    DTPicker1 = named(new platform::DTPicker(Frame1), QStringLiteral("DTPicker1"));
+    Frame1 = platform::named(new QGroupBox(QStringLiteral("Start Date"), this), "Frame1");
+    DTPicker1 = platform::named(new platform::DTPicker(Frame1), "DTPicker1");
     (new QHBoxLayout(Frame1))->addWidget(DTPicker1);
-    Frame2 = named(new QGroupBox(QStringLiteral("End Date"), this), QStringLiteral("Frame2"));
-    DTPicker2 = named(new platform::DTPicker(Frame2), QStringLiteral("DTPicker2"));
+    Frame2 = platform::named(new QGroupBox(QStringLiteral("End Date"), this), "Frame2");
+    DTPicker2 = platform::named(new platform::DTPicker(Frame2), "DTPicker2");
     (new QHBoxLayout(Frame2))->addWidget(DTPicker2);
-    Command2 = named(new QPushButton(QStringLiteral("Check"), this), QStringLiteral("Command2"));
-    Command3 = named(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("Command3"));
+    Command2 = platform::named(new QPushButton(QStringLiteral("Check"), this), "Command2");
+    Command3 = platform::named(new QPushButton(QStringLiteral("Cancel"), this), "Command3");
     top->addWidget(Frame1, 1);
     top->addWidget(Frame2, 1);
     auto* runButtons = new QVBoxLayout;
@@ -68,7 +64,7 @@ Form6::Form6(QWidget* parent) : platform::Form(kName, parent) {
     auto* left = new QVBoxLayout;
     stack_ = new QStackedWidget(this);
     for (int p = 0; p < 4; ++p) {
-        auto* view = named(new QListView(stack_), QStringLiteral("List1_%1").arg(p));
+        auto* view = platform::named(new QListView(stack_), QStringLiteral("List1_%1").arg(p));
         pages[static_cast<std::size_t>(p)] = new ResultPageModel(view);
         view->setModel(pages[static_cast<std::size_t>(p)]);
         view->setUniformItemSizes(true);
@@ -80,21 +76,20 @@ Form6::Form6(QWidget* parent) : platform::Form(kName, parent) {
     }
     left->addWidget(stack_, 1);
     auto* turn = new QHBoxLayout;
-    Command5 = named(new QPushButton(QStringLiteral("Back..."), this), QStringLiteral("Command5"));
-    Command4 = named(new QPushButton(QStringLiteral("More..."), this), QStringLiteral("Command4"));
+    Command5 = platform::named(new QPushButton(QStringLiteral("Back..."), this), "Command5");
+    Command4 = platform::named(new QPushButton(QStringLiteral("More..."), this), "Command4");
     turn->addWidget(Command5);
     turn->addWidget(Command4);
     turn->addStretch();
     left->addLayout(turn);
     middle->addLayout(left, 1);
 
-    Frame3 =
-        named(new QGroupBox(QStringLiteral("Winning Entries"), this), QStringLiteral("Frame3"));
+    Frame3 = platform::named(new QGroupBox(QStringLiteral("Winning Entries"), this), "Frame3");
     auto* totals = new QGridLayout(Frame3);
     totals->setVerticalSpacing(2);
     for (int k = 1; k <= 15; ++k) {
-        auto* label = named(new QLabel(Frame3), QStringLiteral("Label%1").arg(k));
-        auto* box = named(new QLineEdit(Frame3), QStringLiteral("Text%1").arg(k));
+        auto* label = platform::named(new QLabel(Frame3), QStringLiteral("Label%1").arg(k));
+        auto* box = platform::named(new QLineEdit(Frame3), QStringLiteral("Text%1").arg(k));
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignRight);
         box->setFixedWidth(70);
@@ -108,13 +103,13 @@ Form6::Form6(QWidget* parent) : platform::Form(kName, parent) {
     middle->addWidget(Frame3);
     root->addLayout(middle, 1);
 
-    Label16 = named(new QLabel(this), QStringLiteral("Label16"));
+    Label16 = platform::named(new QLabel(this), "Label16");
     root->addWidget(Label16);
     auto* bottom = new QHBoxLayout;
-    ProgressBar1 = named(new QProgressBar(this), QStringLiteral("ProgressBar1"));
+    ProgressBar1 = platform::named(new QProgressBar(this), "ProgressBar1");
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setValue(0);
-    Command1 = named(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command1"));
+    Command1 = platform::named(new QPushButton(QStringLiteral("Close"), this), "Command1");
     bottom->addWidget(ProgressBar1, 1);
     bottom->addWidget(Command1);
     root->addLayout(bottom);
@@ -228,7 +223,7 @@ void Form6::Command2_Click() {
     ProgressBar1->setMinimum(0);
     ProgressBar1->setMaximum(n);
     ProgressBar1->setValue(0);
-    const Form1* main = platform::Windows::live<Form1>(Form1::kName);
+    const Form1* main = platform::Windows::live<Form1>(windownames::Form1);
     Label16->setText(
         entries::checkStatusLine(main != nullptr ? main->Text2->text() : QString(), n));
 
@@ -284,8 +279,7 @@ void Form6::Command1_Click() {
     if (running_) {
         return;
     }
-    platform::Windows::handBack(Form1::kName);
-    platform::Windows::unload(this);
+    handBackAndUnload();
 }
 
 void Form6::closeBox() {

@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "app/windownames.h"
 #include "entries/resultpagemodel.h"
 #include "platform/datepicker.h"
 #include "platform/form.h"
@@ -19,7 +20,7 @@ class QStackedWidget;
 class Form6 : public platform::Form {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("Form6");
+    static inline const QString kName = windownames::Form6;
 
     explicit Form6(QWidget* parent = nullptr);
 

@@ -10,6 +10,7 @@
 #include "platform/twips.h"
 #include "platform/windows.h"
 #include "shared/drawrecord.h"
+#include "shared/filefaults.h"
 #include "shared/module1.h"
 #include "support/bytes.h"
 
@@ -128,6 +129,106 @@ TEST_F(AddingWindow, ATypedEntryIsAppendedSortedAndListed) {
     for (QLineEdit* box : w.Text1) {
         EXPECT_TRUE(box->text().isEmpty());
     }
+}
+
+struct Typed {
+    const char* name;
+    std::vector<const char*> boxes;  // three main numbers and the extra
+    const char* message;             // "" = appended
+};
+std::ostream& operator<<(std::ostream& os, const Typed& t) {
+    return os << t.name;
+}
+
+class TypedEntries : public AddingWindow, public ::testing::WithParamInterface<Typed> {};
+
+const char* kSame = "One or more of your numbers are the same!";
+const char* kNotANumber = "One or more of your entries is not a number!";
+const char* kOutOfRange = "One or more of your numbers are out of range for the game!";
+
+// A game of three numbers from 49 with an extra from its own pool of 26.
+TEST_P(TypedEntries, RefuseWithOneMessageOrAppend) {
+    const Typed t = GetParam();
+    Form1& form = startGame(3, 49, 26);
+    listDated(form, {{{10, 20, 30}, 5}});
+    const QByteArray before = readFile(kFile);
+    Form5& w = open(form);
+    for (std::size_t i = 0; i < t.boxes.size(); ++i) {
+        w.Text1[i]->setText(QString::fromLatin1(t.boxes[i]));
+    }
+    if (*t.message != '\0') {
+        messages().expect(QString::fromLatin1(t.message));
+    }
+    w.Command6_Click();
+    if (*t.message != '\0') {
+        EXPECT_EQ(readFile(kFile), before);
+        EXPECT_EQ(form.List1->count(), 1);
+    } else {
+        EXPECT_EQ(stored().size(), 2U);
+        EXPECT_EQ(form.Text2->text(), QStringLiteral(" 2"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, TypedEntries,
+    ::testing::Values(
+        // The last failing test decides: box 2's range test comes after the pairs of box 0 and 1.
+        Typed{"SameThenOutOfRange", {"05", "05", "70", "1"}, kOutOfRange},
+        Typed{"OutOfRangeThenSame", {"70", "05", "05", "1"}, kSame},
+        Typed{"LettersInAMainBox", {"ab", "5", "9", "1"}, kNotANumber},
+        Typed{"LettersInTheExtraBox", {"3", "5", "9", "x"}, kOutOfRange},
+        Typed{"ExtraPastItsPool", {"3", "5", "9", "27"}, kOutOfRange},
+        Typed{"MainPastThePool", {"3", "5", "50", "26"}, kOutOfRange},
+        Typed{"EdgesOfThePools", {"49", "1", "07", "26"}, ""}),
+    [](const ::testing::TestParamInfo<Typed>& info) { return std::string(info.param.name); });
+
+TEST_F(AddingWindow, AnExtraFromTheMainPoolMustDifferFromTheMainNumbers) {
+    GameRecord g = game("Lotto", 6, 49);
+    g.bonusdrawn = 1;
+    g.bonusfrommain = 1;
+    g.bonusperentry = 1;
+    writeGame(1, g);
+    Form1& form = start();
+    Form5& w = open(form);
+    type(w, {"1", "2", "3", "4", "5", "6", "6"});
+    messages().expect(kSame);
+    w.Command6_Click();
+    EXPECT_TRUE(stored().empty());
+    w.Text1[6]->setText("7");
+    w.Command6_Click();
+    ASSERT_EQ(stored().size(), 1U);
+    EXPECT_EQ(stored()[0].extra, 7);
+}
+
+TEST_F(AddingWindow, AFailedWriteIsReportedAndTheFileKeptAsItWas) {
+    Form1& form = startGame(6, 49, 26);
+    listDated(form, {{{1, 2, 3, 4, 5, 6}, 7}});
+    const QByteArray before = readFile(kFile);
+    Form5& w = open(form);
+    type(w, {"30", "4", "17", "9", "44", "21", "12"});
+    for (FileFaults::Step step : {FileFaults::Step::Write, FileFaults::Step::Flush}) {
+        for (int n : {1, 2}) {  // the record, then the count
+            fileFaults().failAt(step, n);
+            messages().expect("The entry could not be added to the entry file. Nothing was added.");
+            w.Command6_Click();
+            fileFaults().reset();
+            EXPECT_EQ(readFile(kFile), before);
+            EXPECT_EQ(form.List1->count(), 1);
+            EXPECT_EQ(form.Text2->text(), QStringLiteral("1"));
+        }
+    }
+}
+
+TEST_F(AddingWindow, AFailedWriteEndsASuggestedRunWithTheEntriesSoFar) {
+    Form1& form = startGame(6, 49, 26);
+    Form5& w = open(form);
+    fileFaults().failAt(FileFaults::Step::Write, 5);  // the third entry's record
+    messages().expect("The entry could not be added to the entry file. Entries added: 2");
+    suggest(w, "10", true);
+    EXPECT_EQ(stored().size(), 2U);
+    EXPECT_EQ(readFile(kFile).size(), 2 * 28);
+    EXPECT_EQ(form.List1->count(), 2);
+    EXPECT_TRUE(w.Command3->isEnabled());
 }
 
 TEST_F(AddingWindow, AFullFileIsRefusedAndLeftAsItWas) {

@@ -2,20 +2,14 @@
 
 #include <algorithm>
 
-#include <QFile>
-
 #include "shared/recordfile.h"
 
 namespace entries {
 
 std::vector<DrawRecord> readCounted(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite) && !file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
     // One read of the whole file: a check over thousands of draws must not reread it per draw.
-    const DrawImage image(file.readAll());
-    const int n = std::min<qsizetype>(image.count(), image.bytes().size() / DrawRecord::kSize);
+    const DrawImage image = readDrawImage(path);
+    const int n = image.count();
     std::vector<DrawRecord> records;
     records.reserve(static_cast<std::size_t>(n));
     for (int r = 1; r <= n; ++r) {

@@ -7,6 +7,7 @@
 #include "entries/logic/entryfile.h"
 #include "entries/logic/entrysort.h"
 #include "shared/numbertext.h"
+#include "shared/recordfile.h"
 
 namespace entries {
 
@@ -203,6 +204,24 @@ QString noMoreSuggestionsMessage(int made) {
                "No further entry could be found that differs enough from the entries in the "
                "file. Entries added: %1")
         .arg(made);
+}
+
+QString suggestEndMessage(const SuggestOutcome& outcome) {
+    switch (outcome.end) {
+        case SuggestEnd::Done:
+        case SuggestEnd::Cancelled:
+            return {};
+        case SuggestEnd::NoMore:
+            return noMoreSuggestionsMessage(outcome.made);
+        case SuggestEnd::WriteFailed:
+            break;
+    }
+    // The entries written before stay: say how many.
+    const QString what =
+        outcome.failure == DrawFile::Append::Full
+            ? QStringLiteral("This file cannot hold more than %1 records.").arg(kMaxRecordCount)
+            : QStringLiteral("The entry could not be added to the entry file.");
+    return what + QStringLiteral(" Entries added: %1").arg(outcome.made);
 }
 
 }  // namespace entries

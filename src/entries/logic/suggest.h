@@ -85,7 +85,9 @@ inline constexpr int kAttemptsPerPoll = 1024;
 SuggestOutcome runSuggestions(Suggester& suggester, DrawFile& file, int wanted,
                               const SuggestHooks& hooks);
 
-// What the player is told when the run ends early without a cancel.
+// What the player is told when the run ends early without a cancel: no entry left to find, or
+// the entry file would not take the next one; empty for a run that was completed or cancelled.
 QString noMoreSuggestionsMessage(int made);
+QString suggestEndMessage(const SuggestOutcome& outcome);
 
 }  // namespace entries

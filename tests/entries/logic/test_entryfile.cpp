@@ -1,12 +1,12 @@
-// Typed entries as stored, their order, and appending to an entry file byte for byte.
+// The order entries are stored in, and appending to an entry file byte for byte.
 #include <gtest/gtest.h>
 
 #include <span>
 
 #include "entries/logic/entryfile.h"
 #include "entries/logic/entrysort.h"
-#include "entries/logic/typedentry.h"
 #include "logic_helpers.h"
+#include "shared/filefaults.h"
 #include "support/bytes.h"
 #include "support/kestrovatest.h"
 
@@ -34,37 +34,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SortCase{{7, 6, 5, 4, 3, 2, 1}, {1, 2, 3, 4, 5, 6, 7}},    // needs every pass
                       SortCase{{3, 1, 2}, {1, 2, 3}}, SortCase{{5, 5, 1}, {1, 5, 5}},
                       SortCase{{}, {}}));
-
-std::array<QString, 7> boxes(std::initializer_list<const char*> texts) {
-    std::array<QString, 7> b;
-    std::size_t i = 0;
-    for (const char* t : texts) {
-        b[i++] = QString::fromLatin1(t);
-    }
-    return b;
-}
-
-TEST(TypedEntry, StoresTheRoundedMainNumbersInOrderAndTheExtraApart) {
-    const Entry e =
-        typedEntry(boxes({"30", " 4", "17x", "09", "2.5", "1"}), testgame::lotto(4, 49, 26));
-    EXPECT_EQ(e.balls,
-              (MainNumbers{4, 9, 17, 30, 0, 0, 0}));  // "2.5" is the extra: 2 (half to even)
-    EXPECT_EQ(e.extra, 2);
-}
-
-TEST(TypedEntry, WithoutAnExtraTheBoxAfterTheMainNumbersIsIgnored) {
-    const Entry e = typedEntry(boxes({"3", "2", "1", "9"}), testgame::lotto(3, 49));
-    EXPECT_EQ(e.balls, (MainNumbers{1, 2, 3, 0, 0, 0, 0}));
-    EXPECT_EQ(e.extra, 0);
-}
-
-TEST(TypedEntry, TheCardGameStoresTheCardOfTheExtraBoxInEitherCase) {
-    entries::EntryGame g = testgame::lotto(5, 49, 16);
-    g.gamename = QStringLiteral("WildCard2");
-    EXPECT_EQ(typedEntry(boxes({"1", "2", "3", "4", "5", " qh "}), g).extra, 7);
-    EXPECT_EQ(typedEntry(boxes({"1", "2", "3", "4", "5", "AS"}), g).extra, 1);
-    EXPECT_EQ(typedEntry(boxes({"1", "2", "3", "4", "5", "JC"}), g).extra, 16);
-}
 
 class EntryFile : public KestrovaTest {};
 
@@ -109,6 +78,45 @@ TEST_F(EntryFile, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
               "The entry could not be added to the entry file. Nothing was added.");
     EXPECT_FALSE(exists("no"));
 }
+
+struct AppendFault {
+    const char* name;
+    FileFaults::Step step;
+    int n;  // the record is the first write, the count the second
+};
+std::ostream& operator<<(std::ostream& os, const AppendFault& f) {
+    return os << f.name;
+}
+
+class AppendFaults : public KestrovaTest, public ::testing::WithParamInterface<AppendFault> {};
+
+TEST_P(AppendFaults, AFailedAppendLeavesTheFileByteForByteAsItWas) {
+    using fixture::entry;
+    const QByteArray before = entry(2, {1, 2, 3}) + entry(0, {4, 5, 6});
+    writeFile("e.lot", before);
+    // And a file that holds one record more than it counts: the append overwrites that one.
+    const QByteArray spare = entry(1, {1, 2, 3}) + entry(0, {7, 8, 9});
+    writeFile("spare.lot", spare);
+    for (const char* name : {"e.lot", "spare.lot"}) {
+        fileFaults().failAt(GetParam().step, GetParam().n);
+        {
+            DrawFile file(this->file(name));
+            EXPECT_EQ(appendEntry(file, numbers({10, 20, 30}, 0)).result, DrawFile::Append::Failed);
+        }
+        fileFaults().reset();
+    }
+    EXPECT_EQ(readFile("e.lot"), before);
+    EXPECT_EQ(readFile("spare.lot"), spare);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, AppendFaults,
+                         ::testing::Values(AppendFault{"RecordWrite", FileFaults::Step::Write, 1},
+                                           AppendFault{"RecordFlush", FileFaults::Step::Flush, 1},
+                                           AppendFault{"CountWrite", FileFaults::Step::Write, 2},
+                                           AppendFault{"CountFlush", FileFaults::Step::Flush, 2}),
+                         [](const ::testing::TestParamInfo<AppendFault>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(EntryFile, ReadingTakesTheCountedRecordsButNeverMoreThanTheFileHolds) {
     using fixture::entry;

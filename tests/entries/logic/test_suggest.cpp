@@ -295,6 +295,11 @@ TEST_F(SuggestRun, AFailedWriteEndsTheRun) {
     EXPECT_EQ(out.end, SuggestEnd::WriteFailed);
     EXPECT_EQ(out.made, 0);
     EXPECT_EQ(out.failure, DrawFile::Append::Failed);
+    EXPECT_EQ(suggestEndMessage(out),
+              "The entry could not be added to the entry file. Entries added: 0");
+    EXPECT_EQ(suggestEndMessage({SuggestEnd::WriteFailed, 12, DrawFile::Append::Full}),
+              "This file cannot hold more than 32767 records. Entries added: 12");
+    EXPECT_EQ(suggestEndMessage({SuggestEnd::Cancelled, 3}), QString());
 }
 
 }  // namespace
