@@ -111,7 +111,8 @@ Form5::Form5(QWidget* parent) : platform::Form(kName, parent) {
 void Form5::Form_Load() {
     Option1->setChecked(true);
     const int m = std::clamp<int>(m1().mainperentry, 0, 7);
-    const bool withExtra = m1().bonusperentry != 0;
+    // An entry of seven main numbers has no room for an extra.
+    const bool withExtra = m1().bonusperentry != 0 && m < 7;
     Label2->setText(m1().extraballid);
     Label2->setVisible(withExtra);
     const int boxes = std::min(m + (withExtra ? 1 : 0), 7);
@@ -121,7 +122,7 @@ void Form5::Form_Load() {
     if (withExtra && m >= 3 && m <= 6) {
         place(Label2, 2160 + 600 * (m - 3), 780, 375, 255);
     }
-    if (withExtra && m < 7 && m1().gamename == kWildCardGame) {
+    if (withExtra && m1().gamename == kWildCardGame) {
         QLineEdit* card = Text1[static_cast<std::size_t>(m)];
         QFont font = card->font();
         font.setPointSize(12);
