@@ -263,11 +263,12 @@ void Form6::Command2_Click() {
             QString::number(static_cast<qint64>(check.totals()[static_cast<std::size_t>(k)])));
     }
     showPage(0);
-    if (m1().historylimitreached) {
-        platform::msgBox(entries::pageLimitMessage());
-    }
     if (closeAfterRun_) {
         Command1_Click();
+        return;
+    }
+    if (m1().historylimitreached) {
+        platform::msgBox(entries::pageLimitMessage());
     }
 }
 

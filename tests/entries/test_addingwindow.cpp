@@ -112,6 +112,11 @@ TEST_F(AddingWindow, AutoTabFromTheLastBoxOfAShortGameGoesToAdd) {
     Form5& w = open(form);
     w.Text1[3]->setText("07");
     EXPECT_EQ(w.focusWidget(), w.Command6);
+    // While a suggested run keeps Add disabled the focus stays in the box.
+    w.Command6->setEnabled(false);
+    w.Text1[3]->setFocus();
+    w.Text1[3]->setText("08");
+    EXPECT_EQ(w.focusWidget(), w.Text1[3]);
 }
 
 TEST_F(AddingWindow, ATypedEntryIsAppendedSortedAndListed) {
