@@ -200,7 +200,21 @@ protected:
 
 TEST_F(HistoryPages, APageTakes32730LinesAndMoreAndBackTurnThem) {
     Form6& w = run(325, 100);  // 325 x 101 = 32825 lines
+    // While the first page fills, the (empty) second one is in view; the first line past it
+    // brings the first page into view.
+    QTimer watch;
+    int filling = 0;
+    int turned = 0;
+    QObject::connect(&watch, &QTimer::timeout, &w, [&] {
+        const bool pastFirstPage = !w.pages[1]->lines().isEmpty();
+        EXPECT_EQ(w.shownPage(), pastFirstPage ? 0 : 1);
+        ++(pastFirstPage ? turned : filling);
+    });
+    watch.start(0);
     w.Command2_Click();
+    watch.stop();
+    EXPECT_GT(filling, 0);
+    EXPECT_GT(turned, 0);
     EXPECT_EQ(w.pages[0]->lines().size(), 32730);
     EXPECT_EQ(w.pages[1]->lines().size(), 95);
     EXPECT_EQ(w.currentpage(), 1);
