@@ -2,6 +2,8 @@
 // refusals, cap, Cancel and close box.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QTimer>
 
 #include "app/module1routines.h"
@@ -203,6 +205,23 @@ TEST_F(AddingWindow, AnExtraFromTheMainPoolMustDifferFromTheMainNumbers) {
     w.Command6_Click();
     ASSERT_EQ(stored().size(), 1U);
     EXPECT_EQ(stored()[0].extra, 7);
+}
+
+TEST_F(AddingWindow, SuggestionsInAGameWithItsExtraFromTheMainPoolGetAValidExtra) {
+    GameRecord g = game("Lotto", 6, 49);
+    g.bonusdrawn = 1;
+    g.bonusfrommain = 1;
+    g.bonusperentry = 1;
+    writeGame(1, g);
+    Form1& form = start();
+    Form5& w = open(form);
+    suggest(w, "30", true);
+    ASSERT_EQ(stored().size(), 30U);
+    for (const DrawRecord& r : stored()) {
+        EXPECT_GE(r.extra, 1);
+        EXPECT_LE(r.extra, 49);
+        EXPECT_EQ(std::count(r.balls.begin(), r.balls.end(), r.extra), 0);
+    }
 }
 
 TEST_F(AddingWindow, AFailedWriteIsReportedAndTheFileKeptAsItWas) {
