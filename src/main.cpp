@@ -4,6 +4,7 @@
 
 #include "app/appwindows.h"
 #include "app/startup.h"
+#include "entries/entrieswindows.h"
 #include "pick34/pick34windows.h"
 #include "wheels/wheelwindows.h"
 
@@ -14,5 +15,6 @@ int main(int argc, char* argv[]) {
     registerAppWindows();
     registerWheelWindows();
     registerPick34Windows();
+    registerEntriesWindows();
     return runProgram(application);
 }
