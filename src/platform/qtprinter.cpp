@@ -1,5 +1,7 @@
 #include "platform/qtprinter.h"
 
+#include <algorithm>
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -7,10 +9,15 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/application.h"
+
 namespace platform {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
+// A device unit of the line width: one dot of a 600 dpi printer, whatever the resolution the
+// driver reports, so that a mark is as wide on every printer.
+constexpr double kWidthUnitsPerInch = 600.0;
 
 class QtPrinter : public Printer {
 public:
@@ -53,7 +60,8 @@ public:
         begin();
         const double scale = printer_.resolution() / kTwipsPerInch;
         QPen pen(Qt::black);
-        pen.setWidthF(drawWidth_);
+        pen.setWidthF(std::max(1, drawWidth_) * printer_.resolution() / kWidthUnitsPerInch);
+        pen.setCapStyle(Qt::RoundCap);
         painter_.setPen(pen);
         painter_.drawLine(QPointF(x1 * scale, y1 * scale), QPointF(x2 * scale, y2 * scale));
     }
@@ -71,6 +79,7 @@ private:
             return;
         }
         printer_.setPrinterName(name_);
+        printer_.setDocName(appTitle());
         if (!painter_.begin(&printer_)) {
             throw PrinterError("The printer cannot be opened.");
         }
