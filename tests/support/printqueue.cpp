@@ -146,7 +146,9 @@ QString PrivatePrintQueue::start() {
     const QString added =
         run(QStringLiteral("lpadmin"),
             {QStringLiteral("-p"), queueName(), QStringLiteral("-E"), QStringLiteral("-v"),
-             QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), QString::fromLatin1(kPpd)},
+             QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), QString::fromLatin1(kPpd),
+             // This renderer keeps the text of the page readable in the PDF.
+             QStringLiteral("-o"), QStringLiteral("pdftops-renderer-default=pdftocairo")},
             &code);
     if (code != 0) {
         return QStringLiteral("lpadmin failed: ") + added;
@@ -213,11 +215,15 @@ QStringList PrivatePrintQueue::waitForPdfs(int count, std::chrono::seconds timeo
         const QString pending =
             run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("not-completed"),
                                            QStringLiteral("-o"), queueName()});
-        const QStringList found = pdfs();
-        if (pending.trimmed().isEmpty() && found.size() >= count) {
-            return found;
+        QStringList found;
+        for (const QString& pdf : pdfs()) {
+            if (!taken_.contains(pdf)) {
+                found << pdf;
+            }
         }
-        if (QDateTime::currentDateTime() > deadline) {
+        if ((pending.trimmed().isEmpty() && found.size() >= count) ||
+            QDateTime::currentDateTime() > deadline) {
+            taken_ += found;
             return found;
         }
         QThread::msleep(200);

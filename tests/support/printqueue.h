@@ -25,14 +25,15 @@ public:
     static std::optional<QString> unavailable();
 
     // Starts the scheduler, adds the queue and points this process's printer list at it
-    // (CUPS_SERVER). Returns "" or what went wrong.
+    // (CUPS_SERVER). Returns "" or what went wrong. The print support reads CUPS_SERVER once:
+    // one queue serves the whole test process.
     QString start();
     QString queueName() const { return QStringLiteral("KestrovaPDF"); }
     // Every job of this process must carry this title (the print job's document name).
     QString jobTitle() const { return title_; }
 
-    // Waits until no job is pending and `count` PDFs of this queue exist; returns them in job
-    // order, or fewer when the time ran out (see diagnosis()).
+    // Waits until no job is pending and `count` PDFs of this queue have come out since the last
+    // call; returns them in job order, or fewer when the time ran out (see diagnosis()).
     QStringList waitForPdfs(int count, std::chrono::seconds timeout = std::chrono::seconds(90));
     int completedJobs();
     // The scheduler's log and job list, for a failure message.
@@ -48,4 +49,5 @@ private:
     QProcess scheduler_;
     QString title_;
     QString socket_;
+    QStringList taken_;
 };
