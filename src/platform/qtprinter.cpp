@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <cups/cups.h>
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -67,10 +69,18 @@ public:
     }
 
     void endDoc() override {
-        if (painter_.isActive() && !painter_.end()) {
+        x_ = y_ = 0;
+        if (!painter_.isActive()) {
+            return;
+        }
+        if (!painter_.end()) {
             throw PrinterError("The print job could not be finished.");
         }
-        x_ = y_ = 0;
+        // Handing the job to the spooler is the last request of ending it; the print support
+        // does not report a refusal itself.
+        if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+            throw PrinterError("The spooler did not accept the print job.");
+        }
     }
 
 private:

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include "entries_helpers.h"
@@ -229,6 +230,17 @@ TEST_F(RealPrintQueue, MarksLandAtTheirPositionsInMillimetres) {
         EXPECT_NEAR(near->right - near->left, std::abs(m.x2 - m.x1) * kMmPerTwip + widthMm, 0.5);
         EXPECT_NEAR(near->bottom - near->top, std::abs(m.y2 - m.y1) * kMmPerTwip + widthMm, 0.5);
     }
+}
+
+TEST_F(RealPrintQueue, AJobTheSpoolerRefusesIsAPrintErrorNotASilentLoss) {
+    Form1& form = startGame(6, 49, 26);
+    platform::setAppTitle(queue_->jobTitle());
+    listDated(form, {{{1, 5, 12, 23, 34, 45}, 7}});
+    ASSERT_EQ(QProcess::execute(QStringLiteral("cupsreject"), {queue_->queueName()}), 0);
+    const auto accept = qScopeGuard(
+        [this] { QProcess::execute(QStringLiteral("cupsaccept"), {queue_->queueName()}); });
+    messages().expect("There seems to be an unexpected print error.");
+    form.Command9_Click();
 }
 
 }  // namespace
