@@ -121,7 +121,9 @@ void Inet::finished(QNetworkReply* reply) {
     watchdog_.stop();
     reply_ = nullptr;
     reply->deleteLater();
-    body_ += reply->readAll();
+    if (reply->isOpen()) {  // an aborted reply is closed
+        body_ += reply->readAll();
+    }
     status_ = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     headers_ = reply->rawHeaderPairs();
 

@@ -206,6 +206,39 @@ TEST_F(Transfer, ASlowDripWithinTheTimeoutArrivesWhole) {
     EXPECT_EQ(readAllChunks(), body);
 }
 
+TEST_F(Transfer, AStateHandlerReadsTheChunksWhileEventsGoOn) {
+    // As the download windows do: on completion, one chunk at a time with events processed
+    // between; a cancel among those events stops the reading.
+    const QByteArray body = bytes(2000, 9);
+    server.serve("/file.rtl", body);
+    QByteArray written;
+    int chunks = 0;
+    bool cancelAfterThree = false;
+    QObject::connect(&inet, &Inet::stateChanged, &inet, [&](int state) {
+        if (state != Inet::ResponseCompleted) {
+            return;
+        }
+        for (QByteArray c = inet.getChunk(256); !c.isEmpty(); c = inet.getChunk(256)) {
+            written += c;
+            if (++chunks == 3 && cancelAfterThree) {
+                QTimer::singleShot(0, &inet, [&] { inet.cancel(); });
+            }
+            platform::doEvents();
+        }
+    });
+    inet.execute(server.url("/file.rtl"));
+    ASSERT_TRUE(ended());
+    EXPECT_EQ(written, body);
+    EXPECT_EQ(chunks, 8);
+
+    written.clear();
+    chunks = 0;
+    cancelAfterThree = true;
+    inet.execute(server.url("/file.rtl"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chunks >= 3 && !inet.stillExecuting(); }, 10000));
+    EXPECT_EQ(written, body.left(3 * 256));
+}
+
 TEST_F(Transfer, AnAbandonedRequestIsNeverReportedNorRead) {
     // Replaced by a later request before its reply was handled.
     server.serve("/old", QByteArray(400, 'o'));
