@@ -116,6 +116,9 @@ class QtPrinterSystem : public PrinterSystem {
 public:
     QStringList deviceNames() override { return QPrinterInfo::availablePrinterNames(); }
     void select(const QString& deviceName) override {
+        if (!deviceNames().contains(deviceName)) {
+            throw PrinterError("No such printer.");
+        }
         if (!current_ || current_->deviceName() != deviceName) {
             current_ = std::make_unique<QtPrinter>(deviceName);
         }

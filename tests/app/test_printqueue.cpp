@@ -184,6 +184,8 @@ TEST_F(RealPrintQueue, ALongListRunsOntoASecondPage) {
 TEST_F(RealPrintQueue, MarksLandAtTheirPositionsInMillimetres) {
     platform::setAppTitle(queue_->jobTitle());
     ASSERT_TRUE(platform::printers().deviceNames().contains(queue_->queueName()));
+    EXPECT_THROW(platform::printers().select(QStringLiteral("No such queue")),
+                 platform::PrinterError);
     platform::printers().select(queue_->queueName());
     platform::Printer& printer = platform::printers().current();
 

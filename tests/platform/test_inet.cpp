@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "platform/application.h"
 #include "platform/events.h"
 #include "platform/inet.h"
 #include "platform/internetcheck.h"
@@ -301,7 +302,10 @@ TEST_F(Transfer, BlockingOpenEndsAtTheTimeoutOrWhenTheProgramEnds) {
 }
 
 TEST_F(Transfer, ConnectionAndSiteChecks) {
+    platform::setAppTitle("Kestrova Powerball and Mega Millions");
     EXPECT_TRUE(platform::siteResponds(server.url("/")));  // a 404 still answers
+    EXPECT_EQ(server.lastRequestHeader("/", "user-agent"), "Kestrova Powerball and Mega Millions");
+    platform::setAppTitle({});
     EXPECT_FALSE(platform::siteResponds(TestHttpServer::refusedUrl("/")));
     EXPECT_TRUE(platform::connectedState().has_value());
     platform::setInternetCheckHandler({[] { return false; }, [] { return true; }});
