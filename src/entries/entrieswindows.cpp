@@ -1,0 +1,12 @@
+#include "entries/entrieswindows.h"
+
+#include "entries/Form12.h"
+#include "entries/Form30.h"
+#include "entries/Form8.h"
+#include "platform/windows.h"
+
+void registerEntriesWindows() {
+    platform::Windows::registerWindow<Form12>(Form12::kName);
+    platform::Windows::registerWindow<Form8>(Form8::kName);
+    platform::Windows::registerWindow<Form30>(Form30::kName);
+}
