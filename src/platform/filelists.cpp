@@ -22,7 +22,10 @@ void FileListBox::setPattern(const QString& pattern) {
 }
 
 void FileListBox::setPath(const QString& folder) {
+    // A new listing: no file is chosen in it yet.
     path_ = QDir::cleanPath(folder);
+    setCurrentItem(nullptr);
+    clearSelection();
     refresh();
 }
 

@@ -82,7 +82,8 @@ TEST(SharedMarks, ThresholdKMarksOnlyCopiesOfAnEarlierEntry) {
 }
 
 TEST(SharedMarks, ThresholdKMinusOneAlsoMarksThoseDifferingInOneNumber) {
-    const Rows rows{{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {1, 2, 3, 4, 8, 9}, {1, 2, 3, 4, 8, 10}};
+    const Rows rows{
+        {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {1, 2, 3, 4, 8, 9}, {1, 2, 3, 4, 8, 10}};
     const FilterMarks marks = runFilters(image(rows), shared(6, 5));
     // Entry 3 stays (4 shared with entry 1) and then marks entry 4.
     EXPECT_EQ(markedEntries(marks), (std::vector<int>{2, 4}));
@@ -102,8 +103,10 @@ TEST(SharedMarks, SumMarkedEntriesNeitherMarkNorAreMarked) {
 
 TEST(SharedMarks, SumFilterKeepsTheBandEndsAndMarksOutside) {
     // Totals 86 (kept), 85 (marked), 214 (kept), 215 (marked).
-    const Rows rows{{1, 2, 3, 10, 30, 40}, {1, 2, 3, 10, 29, 40},
-                    {30, 31, 35, 38, 39, 41}, {30, 31, 35, 38, 39, 42}};
+    const Rows rows{{1, 2, 3, 10, 30, 40},
+                    {1, 2, 3, 10, 29, 40},
+                    {30, 31, 35, 38, 39, 41},
+                    {30, 31, 35, 38, 39, 42}};
     FilterSettings s;
     s.pool = 49;
     s.k = 6;
@@ -183,11 +186,29 @@ TEST_P(FilterLines, ShowEveryPositionOfTheGame) {
 INSTANTIATE_TEST_SUITE_P(
     Entries, FilterLines,
     ::testing::Values(
-        Line{"six_and_extra", {1, 5, 12, 23, 34, 45}, 7, 6, 1, "PB", "Lotto",
+        Line{"six_and_extra",
+             {1, 5, 12, 23, 34, 45},
+             7,
+             6,
+             1,
+             "PB",
+             "Lotto",
              "01 05 12 23 34 45 PB 07"},
-        Line{"no_extra_ends_in_blank", {1, 5, 12, 23, 34}, 0, 5, 0, "PB", "Lotto",
+        Line{"no_extra_ends_in_blank",
+             {1, 5, 12, 23, 34},
+             0,
+             5,
+             0,
+             "PB",
+             "Lotto",
              "01 05 12 23 34 "},
-        Line{"seven_without_trailing_blank", {1, 2, 3, 4, 5, 6, 7}, 0, 7, 0, "PB", "Lotto",
+        Line{"seven_without_trailing_blank",
+             {1, 2, 3, 4, 5, 6, 7},
+             0,
+             7,
+             0,
+             "PB",
+             "Lotto",
              "01 02 03 04 05 06 07"},
         Line{"zeros_shown", {3, 0, 9}, 0, 3, 1, "EB", "Lotto", "03 00 09 EB 00"},
         Line{"card_game", {1, 2, 3, 4, 5}, 7, 5, 1, "WC", "WildCard2", "01 02 03 04 05 WC QH"}),

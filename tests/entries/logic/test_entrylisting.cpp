@@ -30,8 +30,8 @@ TEST(EntryListing, LottoShowsThreeNumbersAlwaysAndBBWhateverTheGame) {
 }
 
 TEST(EntryListing, WildCardFilesShowCardCodes) {
-    const QByteArray bytes = fixture::entry(2, {1, 5, 12, 23, 34, 45}, 1) +
-                             fixture::entry(0, {1, 2, 3, 4, 5}, 16);
+    const QByteArray bytes =
+        fixture::entry(2, {1, 5, 12, 23, 34, 45}, 1) + fixture::entry(0, {1, 2, 3, 4, 5}, 16);
     EXPECT_EQ(entryFileLines("WildCard205Mar2012.lot", bytes),
               (QStringList{"01 05 12 23 34 45 WC AS", "01 02 03 04 05 WC JC"}));
     // Letter case as written: "wil" is no card game.
