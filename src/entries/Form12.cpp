@@ -45,9 +45,14 @@ Form12::Form12(QWidget* parent) : platform::Form(kName, parent) {
     Slider1->setTickPosition(QSlider::TicksBelow);
     Slider1->setTickInterval(1);
     Slider1->setToolTip(QStringLiteral("Further right keeps a narrower band of totals"));
+    auto* ends = new QHBoxLayout;
+    ends->addWidget(new QLabel(QStringLiteral("Wide band"), Frame4));
+    ends->addStretch();
+    ends->addWidget(new QLabel(QStringLiteral("Narrow band"), Frame4));
     auto* sumLayout = new QVBoxLayout(Frame4);
     sumLayout->addWidget(Check1);
     sumLayout->addWidget(Slider1);
+    sumLayout->addLayout(ends);
     sumLayout->addStretch();
 
     Frame2 = named(new QGroupBox(QStringLiteral("Duplicate Coverage Filter"), Frame1), "Frame2");

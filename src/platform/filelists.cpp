@@ -73,19 +73,43 @@ DirListBox::DirListBox(QWidget* parent) : QTreeView(parent), model_(new QFileSys
                 if (settingPath_ || !current.isValid()) {
                     return;
                 }
+                revealing_ = false;
                 path_ = model_->filePath(current);
                 emit Change();
             });
+    // The model reads folders in the background: the chosen folder can be shown only once the
+    // folders above it are read.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (revealing_) {
+            reveal();
+            revealing_ = loaded != path_;
+        }
+    });
+    // Each read sorts the folder's entries afterwards, which loses the scroll position.
+    connect(model_, &QAbstractItemModel::layoutChanged, this, [this] {
+        if (!path_.isEmpty() && currentIndex().isValid() &&
+            model_->filePath(currentIndex()) == path_) {
+            scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+        }
+    });
+}
+
+void DirListBox::reveal() {
+    settingPath_ = true;
+    const QModelIndex index = model_->index(path_);
+    for (QModelIndex above = index.parent(); above.isValid(); above = above.parent()) {
+        expand(above);
+    }
+    setCurrentIndex(index);
+    expand(index);
+    scrollTo(index, QAbstractItemView::PositionAtCenter);
+    settingPath_ = false;
 }
 
 void DirListBox::setPath(const QString& folder) {
     path_ = QDir::cleanPath(folder);
-    settingPath_ = true;
-    const QModelIndex index = model_->index(path_);
-    setCurrentIndex(index);
-    expand(index);
-    scrollTo(index);
-    settingPath_ = false;
+    revealing_ = true;
+    reveal();
 }
 
 QStringList driveRoots() {

@@ -52,9 +52,12 @@ signals:
     void Change();
 
 private:
+    void reveal();
+
     QFileSystemModel* model_;
     QString path_;
     bool settingPath_ = false;
+    bool revealing_ = false;
 };
 
 // The roots of the mounted file systems that can be read, "/" first.
