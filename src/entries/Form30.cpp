@@ -196,7 +196,7 @@ ImportCode Form30::validate() {
         m1().datapath, datedEntryFileName(m1().gamename, DTPicker1->Value(), m1().dateorder));
     // The name comes from the game's name: it must not lead out of the data folder.
     if (QFileInfo(target).absoluteDir() != QDir(m1().datapath)) {
-        return ImportCode::NotValid;
+        return ImportCode::TargetOutside;
     }
     if (QFileInfo::exists(target)) {
         QFile existing(target);

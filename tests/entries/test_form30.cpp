@@ -1,6 +1,7 @@
 // The text import: choosing a file, the checks and their messages, the dated file written, the
 // count handed to the main window, and nothing written on any refusal or failure.
 #include <map>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -271,4 +272,35 @@ TEST_F(ImportTest, ImportingTheMainWindowsDateListsTheEntriesAfterClose) {
     EXPECT_TRUE(m1().dialogdone);
     EXPECT_EQ(lines(*main.List1),
               (QStringList{"01 05 12 23 34 45 PB 07", "02 06 13 24 35 46 PB 08"}));
+}
+
+TEST_F(ImportTest, AGameNameNeverLeadsTheEntryFileOutOfTheDataFolder) {
+    startGame(6, 49, 10);
+    m1().gamename = QStringLiteral("texts/../../Lotto");
+    Form30& w = importer();
+    choose(w, "e.txt", "1 2 3 4 5 6 7\n");
+    const auto before = snapshot();
+    import(w, {"The entry file of this game would lie outside the program's folder. Nothing was "
+               "imported."});
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_FALSE(QFile::exists(dataPath() + "/../Lotto05Mar2012.lot"));
+}
+
+TEST_F(ImportTest, RandomFilesAreRefusedWithoutWritingAnything) {
+    startGame(6, 49, 10);
+    Form30& w = importer();
+    std::mt19937 random(30);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int round = 0; round < 20; ++round) {
+        QByteArray text(round == 0 ? 300000 : 2000, '\0');
+        for (char& c : text) {
+            c = static_cast<char>(byte(random));
+        }
+        choose(w, "random.txt", text);
+        const auto before = snapshot();
+        const ImportCode code = w.validate();
+        ASSERT_NE(code, ImportCode::Ok) << round;
+        import(w, {importMessage(code)});
+        EXPECT_EQ(snapshot(), before);
+    }
 }

@@ -97,6 +97,10 @@ QString importMessage(ImportCode code) {
         case ImportCode::TargetUnreadable:
             return QStringLiteral(
                 "The entry file of this date cannot be read. Nothing was imported.");
+        case ImportCode::TargetOutside:
+            return QStringLiteral(
+                "The entry file of this game would lie outside the program's folder. Nothing was "
+                "imported.");
         case ImportCode::Ok:
             break;
     }

@@ -46,6 +46,7 @@ enum class ImportCode {
     NoEntries = 6,         // no line holds a number
     TooMany = 7,           // more entries than an entry file can hold
     TargetUnreadable = 8,  // the picked date's entry file exists but cannot be read
+    TargetOutside = 9,     // the game's name would put the entry file outside the data folder
 };
 QString importMessage(ImportCode code);
 
