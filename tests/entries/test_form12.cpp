@@ -155,6 +155,21 @@ TEST_F(FilterTest, HandTogglesMoveTheTotalsAndDecideWhatRemoveDeletes) {
     EXPECT_EQ(readFile("temp.lot"), readFile(entryName()));
 }
 
+TEST_F(FilterTest, AfterACheckWithoutFilterTheMarksShownAreStillTheOnesRemoved) {
+    startWithEntries();
+    Form12& w = filter();
+    check(w, true, false);
+    messages().expect("No filter has been specified");
+    check(w, false, false);
+    ASSERT_EQ(w.List1->count(), 4);
+    // The toggles still count, so Remove deletes what the list shows checked.
+    w.List1->item(0)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(w.Text2->text(), QStringLiteral("1"));
+    messages().expect("No filter has been specified");  // Remove checks again
+    w.Command2_Click();
+    EXPECT_EQ(readFile(entryName()), rec(3, kLow) + rec(0, kMid) + rec(0, kNear));
+}
+
 TEST_F(FilterTest, RemoveWithEveryMarkClearedDoesNothing) {
     startWithEntries();
     const QByteArray before = readFile(entryName());
