@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 
+#include "pick34/logic/pickrecord.h"
 #include "shared/drawrecord.h"
 #include "shared/textforms.h"
 
@@ -39,21 +40,6 @@ QString lottoLine(const DrawRecord& r, bool wild) {
 
 }  // namespace
 
-std::vector<PickEntry> pickEntries(const QByteArray& bytes) {
-    const qint64 held = bytes.size() / kPickRecordSize;
-    const qint32 stored = held > 0 ? qFromLittleEndian<qint32>(bytes.constData()) : 0;
-    const int n = narrowCount(stored, held);
-    std::vector<PickEntry> entries(static_cast<std::size_t>(n));
-    for (int r = 0; r < n; ++r) {
-        const char* p = bytes.constData() + qsizetype(r) * kPickRecordSize;
-        for (int d = 0; d < 4; ++d) {
-            entries[static_cast<std::size_t>(r)].digits[d] =
-                qFromLittleEndian<qint16>(p + 12 + 2 * d);
-        }
-    }
-    return entries;
-}
-
 bool isPickFileName(const QString& fileName) {
     return fileName.contains(QStringLiteral("Pick3")) || fileName.contains(QStringLiteral("Pick4"));
 }
@@ -62,10 +48,12 @@ QStringList entryFileLines(const QString& fileName, const QByteArray& bytes) {
     QStringList lines;
     if (isPickFileName(fileName)) {
         const int digits = fileName.contains(QStringLiteral("Pick3")) ? 3 : 4;
-        for (const PickEntry& e : pickEntries(bytes)) {
+        const PickImage image(bytes);
+        for (int r = 1; r <= image.count(); ++r) {
+            const PickRecord entry = image.record(r);
             QStringList parts;
             for (int d = 0; d < digits; ++d) {
-                parts << QString::number(e.digits[d]);
+                parts << QString::number(entry.digits[static_cast<std::size_t>(d)]);
             }
             lines << parts.join(u' ');
         }

@@ -1,20 +1,9 @@
 #pragma once
 // The lines the file deletion window shows for an entry file: lotto entries (28-byte records),
 // or Pick 3 and Pick 4 entries (22-byte records) for names that contain "Pick3" or "Pick4".
-#include <vector>
-
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
-// The entries of a Pick 3 or Pick 4 file as its 22-byte records hold them: the count (32-bit, in
-// record 1) and the digits at offsets 12, 14, 16 and 18. Only what the listing needs.
-struct PickEntry {
-    int digits[4]{};
-};
-inline constexpr int kPickRecordSize = 22;
-// Records 1..count, never more than the bytes hold nor more than 32767.
-std::vector<PickEntry> pickEntries(const QByteArray& bytes);
 
 bool isPickFileName(const QString& fileName);
 
