@@ -40,16 +40,6 @@ std::optional<QByteArray> readTextFile(const QString& path) {
     return bytes;
 }
 
-QString pickerFormat(const QString& dateorder) {
-    if (dateorder == u"YYMMDD") {
-        return QStringLiteral("yyy MMMM dd");
-    }
-    if (dateorder == u"MMDDYY") {
-        return QStringLiteral("MMMM dd yyy");
-    }
-    return QStringLiteral("dd MMMM yyy");
-}
-
 // The lines as the player sees them: UTF-8 when they are, else single-byte text.
 QStringList shownLines(const QByteArray& bytes) {
     QStringList lines = textFileLines(bytes);

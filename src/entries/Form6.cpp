@@ -15,21 +15,12 @@
 #include "platform/windows.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
+#include "shared/textforms.h"
 
 using entries::HistoryCheck;
 using entries::RangeRefusal;
 
 namespace {
-
-QString pickerFormat(const QString& dateorder) {
-    if (dateorder == u"YYMMDD") {
-        return QStringLiteral("yyy MMMM dd");
-    }
-    if (dateorder == u"MMDDYY") {
-        return QStringLiteral("MMMM dd yyy");
-    }
-    return QStringLiteral("dd MMMM yyy");
-}
 
 QString resultsPath() {
     return dataFile(m1().datapath, resultsFileName(m1().gamename));

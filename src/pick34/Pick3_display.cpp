@@ -16,23 +16,10 @@
 #include "platform/windows.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
+#include "shared/textforms.h"
 
 using platform::twipsToPixels;
 using platform::Windows;
-
-namespace {
-
-QString pickerFormat(const QString& dateorder) {
-    if (dateorder == u"YYMMDD") {
-        return QStringLiteral("yyy MMMM dd");
-    }
-    if (dateorder == u"MMDDYY") {
-        return QStringLiteral("MMMM dd yyy");
-    }
-    return QStringLiteral("dd MMMM yyy");
-}
-
-}  // namespace
 
 int Pick3::digitCount() const {
     return pickDigitCount(m1().pickgame);

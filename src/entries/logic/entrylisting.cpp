@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include <QtEndian>
 
 #include "pick34/logic/pickrecord.h"
 #include "shared/drawrecord.h"
