@@ -8,7 +8,6 @@
 #include <QBarSet>
 #include <QFontMetrics>
 #include <QSet>
-#include <QToolTip>
 #include <QValueAxis>
 
 namespace platform {
@@ -96,16 +95,16 @@ void BarChart::rebuild() {
     series_->append(set);  // the series owns the set
     setSeriesColour(colour_);
     connect(set, &QBarSet::clicked, this, [this](int index) { emit PointSelected(index + 1); });
+    // The bar under the pointer names its row and value, as the chart's tool tip.
     connect(set, &QBarSet::hovered, this, [this](bool over, int index) {
         if (!over || index < 0 || index >= rows_.size()) {
             unsetCursor();
-            QToolTip::hideText();
+            setToolTip(QString());
             return;
         }
         setCursor(Qt::PointingHandCursor);
         const ChartRow& row = rows_[index];
-        QToolTip::showText(QCursor::pos(),
-                           QStringLiteral("%1: %2").arg(row.label.trimmed()).arg(row.value), this);
+        setToolTip(QStringLiteral("%1: %2").arg(row.label.trimmed()).arg(row.value));
     });
     categories_->clear();
     categories_->append(labels);
