@@ -89,10 +89,13 @@ Form4::Form4(QWidget* parent) : platform::Form(kName, parent) {
     Frame1 = named(new QGroupBox(this), "Frame1");
     Label2 = named(new QLabel(QStringLiteral("Use Last Draws"), Frame1), "Label2");
     Text2 = named(new QLineEdit(Frame1), "Text2");
-    Text2->setMaximumWidth(twipsToPixels(900));
+    Text2->setFixedWidth(twipsToPixels(900));
     Command3 = named(new QPushButton(QStringLiteral("Show"), Frame1), "Command3");
     Command5 = named(new QPushButton(QStringLiteral("All"), Frame1), "Command5");
     Command2 = named(new QPushButton(QStringLiteral("Clear"), Frame1), "Command2");
+    for (QPushButton* b : {Command3, Command5, Command2}) {
+        b->setFixedWidth(twipsToPixels(1000));
+    }
     auto* frameRow = new QHBoxLayout(Frame1);
     frameRow->addWidget(Label2);
     frameRow->addWidget(Text2);
@@ -101,9 +104,11 @@ Form4::Form4(QWidget* parent) : platform::Form(kName, parent) {
     frameRow->addWidget(Command2);
 
     Text1 = named(new QLineEdit(this), "Text1");
-    Text1->setMaximumWidth(twipsToPixels(700));
+    Text1->setFixedWidth(twipsToPixels(700));
     Command4 = named(new QPushButton(QStringLiteral("Info"), this), "Command4");
     Command1 = named(new QPushButton(QStringLiteral("Close"), this), "Command1");
+    Command4->setFixedWidth(twipsToPixels(1000));
+    Command1->setFixedWidth(twipsToPixels(1100));
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(Frame1);

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QSet>
 #include <QValueAxis>
@@ -32,7 +33,7 @@ BarChart::BarChart(QWidget* parent)
     : QChartView(parent),
       colour_(QColor(0x2f, 0x6f, 0xb0)),
       series_(new QBarSeries),
-      categories_(new QBarCategoryAxis),
+      categories_(new QCategoryAxis),
       values_(new QValueAxis) {
     auto* c = new QChart;
     c->legend()->hide();
@@ -45,7 +46,12 @@ BarChart::BarChart(QWidget* parent)
     series_->attachAxis(categories_);
     series_->attachAxis(values_);
     series_->setBarWidth(0.75);
+    // Bar k stands at k - 1; each label is centred under its bar, with half a bar to spare at
+    // both ends so the first and last labels are never dropped for want of room.
     categories_->setGridLineVisible(false);
+    categories_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+    categories_->setStartValue(-0.5);
+    categories_->setTruncateLabels(false);  // a label is sized to fit instead
     values_->setLabelFormat(QStringLiteral("%d"));
     values_->setTickType(QValueAxis::TicksDynamic);
     values_->setTickAnchor(0);
@@ -78,19 +84,10 @@ void BarChart::setSeriesColour(const QColor& colour) {
 void BarChart::rebuild() {
     series_->clear();
     auto* set = new QBarSet(QString());
-    QStringList labels;
-    QSet<QString> used;
     double top = 0;
     for (const ChartRow& row : rows_) {
         set->append(row.value);
         top = std::max(top, row.value);
-        // The axis keeps one of equal labels only; a blank or repeated label still needs its bar.
-        QString label = row.label;
-        while (used.contains(label)) {
-            label += u' ';
-        }
-        used.insert(label);
-        labels << label;
     }
     series_->append(set);  // the series owns the set
     setSeriesColour(colour_);
@@ -106,8 +103,7 @@ void BarChart::rebuild() {
         const ChartRow& row = rows_[index];
         setToolTip(QStringLiteral("%1: %2").arg(row.label.trimmed()).arg(row.value));
     });
-    categories_->clear();
-    categories_->append(labels);
+    categories_->setRange(-1, std::max<double>(rows_.size(), 1));
     const double step = tickStep(top);
     values_->setTickInterval(step);
     values_->setRange(0, std::max(step, std::ceil(top / step) * step));
@@ -115,23 +111,52 @@ void BarChart::rebuild() {
 }
 
 void BarChart::fitLabels() {
-    if (rows_.isEmpty()) {
-        return;
-    }
-    // Labels stand upright while they fit beside each other, and turn on their side, as large as
-    // the width of a bar allows, when they do not.
+    // Labels stand side by side while they fit; then every other one drops to a second line, so
+    // each has the width of two bars; only when even that is too narrow do they turn on their
+    // side, as large as the width of a bar allows.
+    const double perBar = chart()->plotArea().width() / std::max<qsizetype>(rows_.size(), 1);
     QFont font = chart()->font();
-    const QFontMetrics metrics(font);
-    int widest = 0;
-    for (const QString& label : categories_->categories()) {
-        widest = std::max(widest, metrics.horizontalAdvance(label.trimmed()));
-    }
-    const double perBar = chart()->plotArea().width() / rows_.size();
-    int angle = 0;
-    if (widest + 4 > perBar) {
-        angle = -90;
-        const int pixels = std::clamp(static_cast<int>(perBar) + 1, 8, metrics.height());
+    const int normal = QFontInfo(font).pixelSize();
+    int angle = -90;
+    bool stagger = false;
+    for (int pixels = normal; pixels >= 9; --pixels) {
         font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const ChartRow& row : rows_) {
+            widest = std::max(widest, metrics.horizontalAdvance(row.label.trimmed()));
+        }
+        const double room = widest + 3;
+        if (room <= perBar || room <= 2 * perBar) {
+            angle = 0;
+            stagger = room > perBar;
+            break;
+        }
+    }
+    if (angle != 0) {
+        font.setPixelSize(std::clamp(static_cast<int>(perBar) + 1, 8, normal));
+    }
+    QStringList labels;
+    QSet<QString> used;
+    for (qsizetype i = 0; i < rows_.size(); ++i) {
+        QString label = rows_[i].label;
+        if (stagger) {
+            label = (i % 2 == 1 ? QStringLiteral("<br>") : QString()) + label.toHtmlEscaped();
+        }
+        // The axis keeps one of equal labels only; a blank or repeated label still needs its bar.
+        while (used.contains(label)) {
+            label += u' ';
+        }
+        used.insert(label);
+        labels << label;
+    }
+    if (categories_->categoriesLabels() != labels) {
+        for (const QString& old : categories_->categoriesLabels()) {
+            categories_->remove(old);
+        }
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            categories_->append(labels[i], static_cast<double>(i) + 0.5);
+        }
     }
     if (categories_->labelsAngle() != angle) {
         categories_->setLabelsAngle(angle);

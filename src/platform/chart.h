@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-class QBarCategoryAxis;
+class QCategoryAxis;
 class QBarSeries;
 class QBarSet;
 class QValueAxis;
@@ -51,7 +51,7 @@ private:
     QList<ChartRow> rows_;
     QColor colour_;
     QBarSeries* series_;
-    QBarCategoryAxis* categories_;
+    QCategoryAxis* categories_;
     QValueAxis* values_;
 };
 

@@ -2,9 +2,10 @@
 // a bar reported by its row from 1, and labels that never run into each other.
 #include <gtest/gtest.h>
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
+#include <QFontInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -26,8 +27,8 @@ QBarSet* series1(const platform::BarChart& chart) {
     return series->barSets().first();
 }
 
-QBarCategoryAxis* labelAxis(const platform::BarChart& chart) {
-    return static_cast<QBarCategoryAxis*>(chart.chart()->axes(Qt::Horizontal).first());
+QCategoryAxis* labelAxis(const platform::BarChart& chart) {
+    return static_cast<QCategoryAxis*>(chart.chart()->axes(Qt::Horizontal).first());
 }
 
 }  // namespace
@@ -42,7 +43,7 @@ TEST_F(ChartTest, ShowsOneBarPerRowWithItsLabel) {
     chart.setChartData({{"AS", 4}, {"KS", 0}, {"QS", 9}, {"JS", 1}});
     EXPECT_EQ(chart.rowCount(), 4);  // the table's rows decide
     EXPECT_EQ(series1(chart)->at(2), 9);
-    EXPECT_EQ(labelAxis(chart)->categories(), QStringList({"AS", "KS", "QS", "JS"}));
+    EXPECT_EQ(labelAxis(chart)->categoriesLabels(), QStringList({"AS", "KS", "QS", "JS"}));
     // Blank or repeated labels still keep a bar each.
     chart.setChartData({{"", 1}, {"", 2}, {"x", 3}, {"x", 4}});
     EXPECT_EQ(labelAxis(chart)->count(), 4);
@@ -69,18 +70,29 @@ TEST_F(ChartTest, AClickOnABarReportsItsRowFromOne) {
     EXPECT_EQ(picked.first().first().toInt(), 3);
 }
 
-TEST_F(ChartTest, LabelsTurnOnTheirSideWhenTheyDoNotFitAndBackWhenTheyDo) {
+TEST_F(ChartTest, LabelsThatDoNotFitSideBySideTakeTwoLinesAndNeverRunTogether) {
     platform::BarChart chart;
     chart.resize(620, 400);
     chart.setChartData(balls(65));
     chart.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
-    QBarCategoryAxis* axis = labelAxis(chart);
-    QTRY_COMPARE(axis->labelsAngle(), -90);
-    // On its side a label is as tall as its font: no more than a bar is wide.
+    QCategoryAxis* axis = labelAxis(chart);
+    // Every other label on the second line: each has the width of two bars to itself.
+    QTRY_VERIFY(axis->categoriesLabels().at(1).startsWith(QStringLiteral("<br>")));
+    EXPECT_EQ(axis->categoriesLabels().at(0), QStringLiteral(" 1"));
+    EXPECT_EQ(axis->categoriesLabels().at(64), QStringLiteral(" 65"));
+    EXPECT_EQ(axis->labelsAngle(), 0);
     const double perBar = chart.chart()->plotArea().width() / 65;
-    EXPECT_LE(QFontMetrics(axis->labelsFont()).ascent(), perBar + 1);
-    EXPECT_GE(axis->labelsFont().pixelSize(), 8);
+    EXPECT_LE(QFontMetrics(axis->labelsFont()).horizontalAdvance(QStringLiteral("65")), 2 * perBar);
+    EXPECT_GE(QFontInfo(axis->labelsFont()).pixelSize(), 9);
+    // Wider, they stand side by side again.
+    chart.resize(1600, 400);
+    QTRY_COMPARE(axis->categoriesLabels().at(1), QStringLiteral(" 2"));
+    // Far too narrow even for two lines, they turn on their side.
+    chart.resize(260, 400);
+    QTRY_COMPARE(axis->labelsAngle(), -90);
+    // Few bars stand side by side.
     chart.setChartData(balls(10));
     QTRY_COMPARE(axis->labelsAngle(), 0);
+    EXPECT_EQ(axis->categoriesLabels().at(1), QStringLiteral(" 2"));
 }
