@@ -97,25 +97,25 @@ std::vector<Entry> chainEntries(const PairCounts& counts, const Game& game) {
     std::vector<Entry> made;
     const int pool = std::clamp(game.mainpool, 0, kTopBall);
     const int size = std::clamp(game.mainperentry, 1, 7);
+    std::vector<int> taken;
+    taken.reserve(7);
     for (int s = 1; s <= pool; ++s) {
-        std::array<int, 7> taken{s};
-        int held = 1;
-        for (; held < size; ++held) {
+        taken.assign(1, s);
+        while (static_cast<int>(taken.size()) < size) {
             std::array<int, 6> exclude{};
-            std::copy_n(taken.begin(), std::min(held, 6), exclude.begin());
-            const int next =
-                getBestFor(counts, pool, taken[static_cast<std::size_t>(held - 1)], exclude);
+            std::copy_n(taken.begin(), std::min<std::size_t>(taken.size(), 6), exclude.begin());
+            const int next = getBestFor(counts, pool, taken.back(), exclude);
             if (next == 0) {
                 break;
             }
-            taken[static_cast<std::size_t>(held)] = next;
+            taken.push_back(next);
         }
-        if (held < size) {
+        if (static_cast<int>(taken.size()) < size) {
             continue;
         }
         Entry e;
-        std::sort(taken.begin(), taken.begin() + size);
-        std::copy_n(taken.begin(), size, e.balls.begin());
+        std::sort(taken.begin(), taken.end());
+        std::copy(taken.begin(), taken.end(), e.balls.begin());
         e.extra = static_cast<qint16>(game.withExtra ? counts.bestExtra(s) : 0);
         const bool again = std::any_of(made.begin(), made.end(),
                                        [&](const Entry& m) { return m.balls == e.balls; });
