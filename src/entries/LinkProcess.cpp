@@ -118,6 +118,8 @@ void LinkProcess::Command1_Click() {
         return;
     }
     *counts_ = {};
+    // The main window stayed usable: the game may not be the one the window opened on.
+    setWindowTitle(QStringLiteral("Optimizer for ") + m1().gamename);
     const DrawImage history = readDrawImage(resultsPath());
     const int c = history.count();
     Frame1->setTitle(rangeCaption(c));

@@ -179,6 +179,13 @@ TEST_F(LinkProcessTest, TablesOfAnotherGameAreNotWrittenIntoThisOne) {
     EXPECT_FALSE(w.Command2->isEnabled());
     EXPECT_TRUE(readFile("Other05Mar2012.lot").isEmpty());
     EXPECT_FALSE(m1().linkentriesmade);
+    // Processed again, the window names and writes the game now chosen.
+    writeFile("Other.rtl", history({{{4, 5, 6}, 2}}));
+    process(w, "1");
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Optimizer for Other"));
+    messages().expect("Done - 1 entries added to draw 05/03/2012");
+    w.Command2_Click();
+    EXPECT_EQ(readFile("Other05Mar2012.lot"), made(1, {4, 5, 6}, 2));
 }
 
 TEST_F(LinkProcessTest, TheRecordLimitOfTheEntryFileHolds) {
