@@ -127,7 +127,7 @@ void BarChart::fitLabels() {
             widest = std::max(widest, metrics.horizontalAdvance(row.label.trimmed()));
         }
         const double room = widest + 3;
-        if (room <= perBar || room <= 2 * perBar) {
+        if (room <= 2 * perBar) {
             angle = 0;
             stagger = room > perBar;
             break;
@@ -139,7 +139,8 @@ void BarChart::fitLabels() {
     QStringList labels;
     QSet<QString> used;
     for (qsizetype i = 0; i < rows_.size(); ++i) {
-        QString label = rows_[i].label;
+        // Centred under its bar: the blank some labels start with would push them aside.
+        QString label = rows_[i].label.trimmed();
         if (stagger) {
             label = (i % 2 == 1 ? QStringLiteral("<br>") : QString()) + label.toHtmlEscaped();
         }

@@ -79,20 +79,20 @@ TEST_F(ChartTest, LabelsThatDoNotFitSideBySideTakeTwoLinesAndNeverRunTogether) {
     QCategoryAxis* axis = labelAxis(chart);
     // Every other label on the second line: each has the width of two bars to itself.
     QTRY_VERIFY(axis->categoriesLabels().at(1).startsWith(QStringLiteral("<br>")));
-    EXPECT_EQ(axis->categoriesLabels().at(0), QStringLiteral(" 1"));
-    EXPECT_EQ(axis->categoriesLabels().at(64), QStringLiteral(" 65"));
+    EXPECT_EQ(axis->categoriesLabels().at(0), QStringLiteral("1"));
+    EXPECT_EQ(axis->categoriesLabels().at(64), QStringLiteral("65"));
     EXPECT_EQ(axis->labelsAngle(), 0);
     const double perBar = chart.chart()->plotArea().width() / 65;
     EXPECT_LE(QFontMetrics(axis->labelsFont()).horizontalAdvance(QStringLiteral("65")), 2 * perBar);
     EXPECT_GE(QFontInfo(axis->labelsFont()).pixelSize(), 9);
     // Wider, they stand side by side again.
     chart.resize(1600, 400);
-    QTRY_COMPARE(axis->categoriesLabels().at(1), QStringLiteral(" 2"));
+    QTRY_COMPARE(axis->categoriesLabels().at(1), QStringLiteral("2"));
     // Far too narrow even for two lines, they turn on their side.
     chart.resize(260, 400);
     QTRY_COMPARE(axis->labelsAngle(), -90);
     // Few bars stand side by side.
     chart.setChartData(balls(10));
     QTRY_COMPARE(axis->labelsAngle(), 0);
-    EXPECT_EQ(axis->categoriesLabels().at(1), QStringLiteral(" 2"));
+    EXPECT_EQ(axis->categoriesLabels().at(1), QStringLiteral("2"));
 }
