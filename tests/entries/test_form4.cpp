@@ -254,6 +254,12 @@ TEST_F(Form4Test, InfoTakesABallOfThePoolShown) {
     EXPECT_EQ(m1().statsballcaption, QStringLiteral("Draw Statistics for Lotto Main <Ball 7>"));
     Windows::live<Form26>(Form26::kName)->close();  // the close box hands back too
     EXPECT_TRUE(w.isEnabled());
+    // The heading names the ball the figures are for.
+    w.Text1->setText("6.6");
+    w.Command4_Click();
+    EXPECT_EQ(m1().statsball, 7);
+    EXPECT_EQ(m1().statsballcaption, QStringLiteral("Draw Statistics for Lotto Main <Ball 7>"));
+    Windows::live<Form26>(Form26::kName)->Command1_Click();
     // The extra chart of an own pool takes balls of that pool.
     w.mnuTSB_Click();
     w.Text1->setText("9");
