@@ -2,12 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QStandardPaths>
-#include <QStorageInfo>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "platform/messagebox.h"
@@ -19,22 +15,7 @@ using platform::named;
 
 namespace {
 
-const QString kPattern = QStringLiteral("XWQ*.rtl");
-
-// The roots a player may fetch files onto: the file system's root and mounted removable media.
-QStringList driveRoots() {
-    QStringList roots{QDir::rootPath()};
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        const bool media = root.startsWith(u"/media/") || root.startsWith(u"/mnt/") ||
-                           root.startsWith(u"/run/media/");
-        if (volume.isValid() && volume.isReady() && media && !roots.contains(root)) {
-            roots << root;
-        }
-    }
-    return roots;
-}
-
+// Where a browser puts what the player fetched, when there is such a folder.
 QString startFolder() {
     const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     return QFileInfo(downloads).isDir() ? downloads : QDir::homePath();
@@ -48,21 +29,10 @@ Form10::Form10(QWidget* parent) : platform::Form(kName, parent) {
     Label1 = named(
         new QLabel(QStringLiteral("Just display the files in the bottom list and click OK"), this),
         "Label1");
-    Drive1 = named(new QComboBox(this), "Drive1");
-    Drive1->addItems(driveRoots());
-
-    folders_ = new QFileSystemModel(this);
-    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    folders_->setRootPath(QDir::rootPath());
-    Dir1 = named(new QTreeView(this), "Dir1");
-    Dir1->setModel(folders_);
-    for (int column = 1; column < folders_->columnCount(); ++column) {
-        Dir1->hideColumn(column);
-    }
-    Dir1->header()->hide();
-
-    File1 = named(new QListWidget(this), "File1");
-    File1->setSortingEnabled(true);
+    Drive1 = named(new platform::DriveListBox(this), "Drive1");
+    Dir1 = named(new platform::DirListBox(this), "Dir1");
+    File1 = named(new platform::FileListBox(this), "File1");
+    File1->setPattern(QStringLiteral("XWQ*.rtl"));
 
     Command1 = named(new QPushButton(QStringLiteral("OK"), this), "Command1");
     Command2 = named(new QPushButton(QStringLiteral("Cancel"), this), "Command2");
@@ -80,16 +50,8 @@ Form10::Form10(QWidget* parent) : platform::Form(kName, parent) {
     layout->addLayout(buttons);
     resize(460, 520);
 
-    // The folders load in the background: the folder shown is brought into view once its
-    // parents are listed.
-    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] {
-        QTimer::singleShot(0, this, [this] {
-            Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
-        });
-    });
-    connect(Drive1, &QComboBox::activated, this, &Form10::Drive1_Change);
-    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &Form10::Dir1_Change);
+    connect(Drive1, &platform::DriveListBox::Change, this, &Form10::Drive1_Change);
+    connect(Dir1, &platform::DirListBox::Change, this, &Form10::Dir1_Change);
     connect(Command1, &QPushButton::clicked, this, &Form10::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form10::Command2_Click);
 
@@ -100,45 +62,30 @@ Form10::Form10(QWidget* parent) : platform::Form(kName, parent) {
 
 void Form10::Form_Load() {
     showFolder(startFolder());
-    refreshFiles();
 }
 
 QString Form10::folder() const {
-    return folders_->filePath(Dir1->currentIndex());
+    return Dir1->path();
 }
 
 void Form10::showFolder(const QString& path) {
-    const QModelIndex index = folders_->index(QDir::cleanPath(path));
-    if (!index.isValid()) {
-        return;
-    }
-    Dir1->setCurrentIndex(index);
-    Dir1->scrollTo(index);
-    Dir1->expand(index);
+    Drive1->setDriveOf(path);
+    Dir1->setPath(path);
+    Dir1_Change();
 }
 
 void Form10::Dir1_Change() {
-    refreshFiles();
+    File1->setPath(Dir1->path());
 }
 
 void Form10::Drive1_Change() {
-    const QString root = Drive1->currentText();
-    if (!QFileInfo(root).isReadable() || !QDir(root).exists()) {
+    const QString root = Drive1->drive();
+    if (root.isEmpty() || !QDir(root).isReadable()) {
         platform::msgBox(QStringLiteral("Cannot connect to that drive"));
         return;
     }
-    showFolder(root);
-    refreshFiles();
-}
-
-void Form10::refreshFiles() {
-    File1->clear();
-    const QString path = folder();
-    if (path.isEmpty()) {
-        return;
-    }
-    // Matched regardless of case, as the file list of the system this started on did.
-    File1->addItems(QDir(path).entryList({kPattern}, QDir::Files, QDir::Name));
+    Dir1->setPath(root);
+    Dir1_Change();
 }
 
 void Form10::Command1_Click() {

@@ -2,14 +2,11 @@
 // Loading downloaded result files: the player shows the folder holding the files fetched by
 // hand ("XWQ*.rtl"); OK checks each and puts the valid ones in place of the games' histories,
 // and says what became of each.
-#include <QComboBox>
-#include <QFileSystemModel>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
-#include <QTreeView>
 
 #include "app/windownames.h"
+#include "platform/filelists.h"
 #include "platform/form.h"
 
 class Form10 : public platform::Form {
@@ -31,15 +28,10 @@ public:
     QString folder() const;
     void showFolder(const QString& path);
 
-    QComboBox* Drive1;
-    QTreeView* Dir1;
-    QListWidget* File1;
+    platform::DriveListBox* Drive1;
+    platform::DirListBox* Dir1;
+    platform::FileListBox* File1;
     QLabel* Label1;
     QPushButton* Command1;
     QPushButton* Command2;
-
-private:
-    void refreshFiles();
-
-    QFileSystemModel* folders_;
 };
