@@ -8,7 +8,9 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
+#include <QTimer>
 
+#include "app/Form1.h"
 #include "platform/events.h"
 #include "platform/webservers.h"
 #include "platform/windows.h"
@@ -82,6 +84,24 @@ TEST_F(Download, GoodFilesReplaceBothHistoriesByteForByte) {
     EXPECT_EQ(w.Text1->text(), "Downloading MegaMillions");
     EXPECT_EQ(w.ProgressBar1->value(), 100);
     EXPECT_TRUE(idle(w));
+}
+
+TEST_F(Download, TheMainWindowsMenuWaitsForItAndGetsItBackAfterClose) {
+    server.serve(kPowerballPath, kServedPowerball);
+    Form1& main = *Windows::get<Form1>(Form1::kName);
+    QTimer::singleShot(0, &main, [this, &main] {
+        auto* w = Windows::live<RDL>(RDL::kName);
+        ASSERT_NE(w, nullptr);
+        EXPECT_FALSE(main.isEnabled());
+        w->Check[8]->setChecked(false);
+        w->Command1->click();
+        EXPECT_EQ(w->Label1->text(), "All Selected Results Downloaded Successfully.");
+        w->Command3->click();
+    });
+    main.mnuResults_Click();
+    EXPECT_TRUE(main.isEnabled());
+    EXPECT_EQ(Windows::find(RDL::kName), nullptr);
+    EXPECT_EQ(readFile("Powerball.rtl"), kServedPowerball);
 }
 
 TEST_F(Download, AStaleReceivedFileLeavesNoTailInTheHistory) {
