@@ -5,6 +5,7 @@
 #include "app/appwindows.h"
 #include "app/startup.h"
 #include "pick34/pick34windows.h"
+#include "playslips/playslipswindows.h"
 #include "wheels/wheelwindows.h"
 
 int main(int argc, char* argv[]) {
@@ -14,5 +15,6 @@ int main(int argc, char* argv[]) {
     registerAppWindows();
     registerWheelWindows();
     registerPick34Windows();
+    registerPlayslipsWindows();
     return runProgram(application);
 }
