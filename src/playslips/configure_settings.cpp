@@ -139,7 +139,7 @@ bool configure::save() {
         if (std::abs(mm) > kMaxMillimetres) {
             msgBox(QStringLiteral("The %1 position of ball %2, %3 mm, is not on a playslip: it "
                                   "can be at most %4 mm. Nothing was saved.")
-                       .arg(coord == Coord::X ? u'X' : u'Y')
+                       .arg(QChar(coord == Coord::X ? u'X' : u'Y'))
                        .arg(Label1[static_cast<std::size_t>(i / 2)]->text())
                        .arg(text.trimmed())
                        .arg(kMaxMillimetres));

@@ -47,7 +47,7 @@ Suggestion suggestBoard(const PlayslipConfig& config, BallSet set, const QString
                 out.message = QStringLiteral(
                                   "There is an error in the starting values for Ball 1 as this "
                                   "gives a negative value for the %1 co-ord for Ball %2")
-                                  .arg(c == Coord::X ? u'X' : u'Y')
+                                  .arg(QChar(c == Coord::X ? u'X' : u'Y'))
                                   .arg(b);
                 return out;
             }

@@ -94,7 +94,7 @@ QString PlayslipConfig::problem() const {
                         return QStringLiteral(
                                    "the %1 position of %2 ball %3 on board %4 is out "
                                    "of range")
-                            .arg(c == Coord::X ? u'X' : u'Y')
+                            .arg(QChar(c == Coord::X ? u'X' : u'Y'))
                             .arg(setName(set))
                             .arg(ball)
                             .arg(QChar(u'A' + board - 1));

@@ -13,7 +13,7 @@ enum class Coord { X = 1, Y = 2 };
 // Millimetres to twips, as the slips were measured for.
 inline constexpr double kMmToTwips = 56.82;
 // A stored position beyond this many millimetres either way is no place on a playslip.
-inline constexpr double kMaxMillimetres = 1000.0;
+inline constexpr double kMaxMillimetres = 10000.0;
 
 class PlayslipConfig {
 public:
