@@ -1,5 +1,6 @@
 #include "playslips/configure.h"
 
+#include <QActionGroup>
 #include <QGridLayout>
 #include <QVBoxLayout>
 
@@ -23,6 +24,14 @@ QMenu* submenu(QWidget* parent, const char* name, const QString& caption) {
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name));
     return menu;
+}
+
+// One choice of several: shown with radio marks; the handlers still set every mark themselves.
+void oneOf(QWidget* parent, std::initializer_list<QAction*> items) {
+    auto* group = new QActionGroup(parent);
+    for (QAction* a : items) {
+        group->addAction(a);
+    }
 }
 
 QAction* command(QMenuBar* bar, const char* name, const QString& caption) {
@@ -122,6 +131,20 @@ void configure::buildMenus() {
 
     mnuAdjust = command(menuBar, "mnuAdjust", QStringLiteral("Adjust"));
     mnuExit = command(menuBar, "mnuExit", QStringLiteral("Exit"));
+
+    oneOf(this, {mnuConfigMain, mnuConfigExtra});
+    oneOf(this, {mnuVerticalMain, mnuHorizontalMain});
+    oneOf(this, {mnuVerticalExtra, mnuHorizontalExtra});
+    oneOf(this, {mnuThin, mnuRecom, mnuThick});
+    oneOf(this, {mnuShort, mnuMedium, mnuLong});
+    auto* counts = new QActionGroup(this);
+    for (QAction* a : mnuCount) {
+        counts->addAction(a);
+    }
+    auto* boards = new QActionGroup(this);
+    for (QAction* a : mnuBoards) {
+        boards->addAction(a);
+    }
 }
 
 void configure::buildControls() {
