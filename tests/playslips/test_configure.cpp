@@ -107,6 +107,27 @@ TEST_F(Configure, RetrieveFillsBoxesAndMenusFromTheFile) {
     EXPECT_FALSE(w.changesmade);
 }
 
+TEST_F(Configure, MenuItemsRunTheirHandlers) {
+    configure& w = open();
+    for (const char* name :
+         {"mnu5", "mnuThick", "mnuShort", "mnuHorizontalMain", "mnuHorizontalExtra"}) {
+        w.findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    }
+    w.Text1[0]->setText("9");
+    w.findChild<QAction*>("mnuSave")->trigger();
+    QByteArray expected = slip(35, -1, -1, 5, 100);
+    putMm(expected, false, 1, 1, 1, 9);
+    EXPECT_EQ(readFile(slipFile()), expected);
+    w.findChild<QAction*>("mnug1bb")->trigger();
+    EXPECT_EQ(m1().currentboard, 2);
+    EXPECT_EQ(w.windowTitle(), "Set Up Printing for Lotto Board B Main Balls");
+    w.findChild<QAction*>("mnuConfigExtra")->trigger();
+    EXPECT_EQ(m1().slipmode, "Bonus Ball");
+    EXPECT_EQ(m1().currentboard, 1);
+    w.findChild<QAction*>("mnuExit")->trigger();
+    EXPECT_EQ(Windows::find(configure::kName), nullptr);
+}
+
 TEST_F(Configure, UnknownHeaderValuesLeaveTheirMenus) {
     configure& w = open();
     w.mnuThin_Click();
