@@ -4,6 +4,7 @@
 
 #include "app/appwindows.h"
 #include "app/startup.h"
+#include "entries/entrieswindows.h"
 #include "pick34/pick34windows.h"
 #include "playslips/playslipswindows.h"
 #include "wheels/wheelwindows.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     registerAppWindows();
     registerWheelWindows();
     registerPick34Windows();
+    registerEntriesWindows();
     registerPlayslipsWindows();
     return runProgram(application);
 }
