@@ -231,7 +231,10 @@ void configure::connectHandlers() {
 }
 
 void configure::closeBox() {
-    mnuExit_Click();
+    // Disabled while the adjustment or the printer choice is open: that window hands back first.
+    if (isEnabled()) {
+        mnuExit_Click();
+    }
 }
 
 BallSet configure::ballSet() const {

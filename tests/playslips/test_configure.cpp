@@ -301,6 +301,15 @@ TEST_P(ConfigureWriteFailure, SaveAndClearKeepTheFileAndSaySo) {
     w.mnuClearKill_Click();
     EXPECT_EQ(readFile(slipFile()), stored());
     EXPECT_EQ(w.Text1[0]->text(), "99");
+
+    // Exit whose save fails stays open, the edits still there.
+    fileFaults().failAt(GetParam(), 1);
+    messages().expect(kSaveQuestion, MsgAnswer::Yes);
+    messages().expect(QStringLiteral("The playslip settings could not be saved. ") +
+                      FileFaults::reason(GetParam()));
+    w.mnuExit_Click();
+    EXPECT_EQ(Windows::find(configure::kName), &w);
+    EXPECT_FALSE(Windows::find(windownames::PrintManager)->isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, ConfigureWriteFailure,

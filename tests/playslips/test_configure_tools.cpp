@@ -108,6 +108,8 @@ TEST_F(ConfigureTools, AdjustDialogShiftsTheBoxesWhileTheWindowWaits) {
             auto* a = Windows::live<adjust>(adjust::kName);
             EXPECT_EQ(a->windowTitle(), "Adjustments for Lotto Board A Main Balls");
             EXPECT_FALSE(w.isEnabled());
+            w.close();  // not while the dialog is open
+            EXPECT_EQ(Windows::find(configure::kName), &w);
             EXPECT_TRUE(a->Option1->isChecked());
             EXPECT_TRUE(a->Option4->isChecked());
             a->Text1->setText("2");
