@@ -40,8 +40,6 @@ QAction* command(QMenuBar* bar, const char* name, const QString& caption) {
     return a;
 }
 
-constexpr int kRowsPerColumn = 10;
-
 }  // namespace
 
 configure::configure(QWidget* parent) : platform::Form(kName, parent) {
@@ -164,6 +162,7 @@ void configure::buildControls() {
             head->setFont(small);
             head->setForegroundRole(QPalette::PlaceholderText);
             grid->addWidget(head, 0, col * 4 + offset);
+            columnHeads_.push_back(head);
         }
         if (col + 1 < columns) {
             grid->setColumnMinimumWidth(col * 4 + 3, twipsToPixels(240));
@@ -190,6 +189,8 @@ void configure::buildControls() {
             grid->addWidget(box, row, col + 1 + c);
         }
     }
+    // A smaller pool leaves its columns where they are, packed to the left.
+    grid->setColumnStretch(columns * 4, 1);
     root->addLayout(grid);
     root->addStretch();
 }

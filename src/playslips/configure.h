@@ -4,6 +4,7 @@
 // suggestion, adjustment and test prints. One board of one set is on screen at a time.
 #include <array>
 #include <optional>
+#include <vector>
 
 #include <QAction>
 #include <QLabel>
@@ -22,6 +23,7 @@ public:
     static inline const QString kName = windownames::configure;
     static constexpr int kBoxes = 130;
     static constexpr int kLabels = 65;
+    static constexpr int kRowsPerColumn = 10;  // balls down one column, as on a playslip
 
     explicit configure(QWidget* parent = nullptr);
 
@@ -133,4 +135,6 @@ private:
     std::array<QString, kBoxes> retrievedText_{};
     std::array<std::optional<float>, kBoxes> retrievedValue_{};
     bool nameRefused_ = false;
+    // The "X mm" and "Y mm" heads, two per column of ten balls.
+    std::vector<QLabel*> columnHeads_;
 };

@@ -20,6 +20,10 @@ void configure::showBallSet(BallSet set) {
         Text1[static_cast<std::size_t>(2 * k)]->setVisible(k < pool);
         Text1[static_cast<std::size_t>(2 * k + 1)]->setVisible(k < pool);
     }
+    // A column of ten keeps its heads while it shows a ball.
+    for (std::size_t h = 0; h < columnHeads_.size(); ++h) {
+        columnHeads_[h]->setVisible(static_cast<int>(h / 2) * kRowsPerColumn < pool);
+    }
 }
 
 void configure::selectBoard(int k) {
