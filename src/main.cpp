@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "entries/entrieswindows.h"
 #include "pick34/pick34windows.h"
+#include "playslips/playslipswindows.h"
 #include "updates/updateswindows.h"
 #include "wheels/wheelwindows.h"
 
@@ -18,5 +19,6 @@ int main(int argc, char* argv[]) {
     registerPick34Windows();
     registerEntriesWindows();
     registerUpdatesWindows();
+    registerPlayslipsWindows();
     return runProgram(application);
 }
