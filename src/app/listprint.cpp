@@ -7,23 +7,15 @@
 #include "platform/messagebox.h"
 #include "platform/printer.h"
 
-void printlist(const QListWidget& list) {
-    if (list.count() == 0) {
-        platform::msgBox(QStringLiteral("There is no list to print!"));
-        return;
-    }
+void printlines(const QStringList& lines) {
     bool failed = false;
     {
         platform::Hourglass hourglass;
         try {
             setprinterfont();
             platform::Printer& printer = platform::printers().current();
-            for (int i = 0; i < 3; ++i) {
-                printer.print(QString());
-            }
-            const QString indent(16, u' ');
-            for (int i = 0; i < list.count(); ++i) {
-                printer.print(indent + list.item(i)->text());
+            for (const QString& line : lines) {
+                printer.print(line);
             }
         } catch (const platform::PrinterError&) {
             failed = true;
@@ -38,4 +30,26 @@ void printlist(const QListWidget& list) {
     if (failed) {
         platform::msgBox(QStringLiteral("There seems to be an unexpected print error."));
     }
+}
+
+QStringList listprintlines(const QStringList& texts) {
+    QStringList lines(3);
+    const QString indent(16, u' ');
+    for (const QString& text : texts) {
+        lines << indent + text;
+    }
+    return lines;
+}
+
+void printlist(const QListWidget& list) {
+    if (list.count() == 0) {
+        platform::msgBox(QStringLiteral("There is no list to print!"));
+        return;
+    }
+    QStringList texts;
+    texts.reserve(list.count());
+    for (int i = 0; i < list.count(); ++i) {
+        texts << list.item(i)->text();
+    }
+    printlines(listprintlines(texts));
 }

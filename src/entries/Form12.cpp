@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/listprint.h"
 #include "app/module1routines.h"
 #include "entries/logic/entryfilter.h"
 #include "platform/cursor.h"
@@ -275,37 +276,14 @@ void Form12::Command4_Click() {
         msgBox(QStringLiteral("There is no list to print!"));
         return;
     }
-    bool failed = false;
-    {
-        platform::Hourglass hourglass;
-        try {
-            setprinterfont();
-            platform::Printer& printer = platform::printers().current();
-            for (int i = 0; i < 3; ++i) {
-                printer.print(QString());
-            }
-            const QString indent(16, u' ');
-            for (int i = 0; i < List1->count(); ++i) {
-                const QListWidgetItem* item = List1->item(i);
-                QString line = indent + item->text();
-                if (item->checkState() == Qt::Checked) {
-                    line += QStringLiteral(" Selected for Deletion");
-                }
-                printer.print(line);
-            }
-        } catch (const platform::PrinterError&) {
-            failed = true;
-        }
+    QStringList texts;
+    for (int i = 0; i < List1->count(); ++i) {
+        const QListWidgetItem* item = List1->item(i);
+        texts << item->text() + (item->checkState() == Qt::Checked
+                                     ? QStringLiteral(" Selected for Deletion")
+                                     : QString());
     }
-    // What was printed before a failure still goes out as the job.
-    try {
-        platform::printers().current().endDoc();
-    } catch (const platform::PrinterError&) {
-        failed = true;
-    }
-    if (failed) {
-        msgBox(QStringLiteral("There seems to be an unexpected print error."));
-    }
+    printlines(listprintlines(texts));
 }
 
 void Form12::Command3_Click() {
