@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "entries/entrieswindows.h"
 #include "pick34/pick34windows.h"
+#include "playslips/playslipswindows.h"
 #include "wheels/wheelwindows.h"
 
 int main(int argc, char* argv[]) {
@@ -16,5 +17,6 @@ int main(int argc, char* argv[]) {
     registerWheelWindows();
     registerPick34Windows();
     registerEntriesWindows();
+    registerPlayslipsWindows();
     return runProgram(application);
 }
