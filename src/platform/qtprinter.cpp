@@ -83,6 +83,14 @@ public:
         }
     }
 
+    void abortDoc() override {
+        x_ = y_ = 0;
+        if (painter_.isActive()) {
+            printer_.abort();
+            painter_.end();
+        }
+    }
+
 private:
     void begin() {
         if (painter_.isActive()) {
