@@ -86,9 +86,11 @@ TypedAdjustment typedAdjustment(const AdjustBoxes& boxes) {
                     {}};
         }
     }
-    return {
-        {},
-        {static_cast<float>(up > 0 ? up : -down), static_cast<float>(left > 0 ? left : -right)}};
+    // Both boxes 0 is +0, never a stored -0.
+    const auto axis = [](double plus, double minus) {
+        return static_cast<float>(plus > 0 ? plus : minus > 0 ? -minus : 0.0);
+    };
+    return {{}, {axis(up, down), axis(left, right)}};
 }
 
 AdjustTwips toTwips(const GlobalAdjustment& a) {
