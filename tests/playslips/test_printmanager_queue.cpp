@@ -119,4 +119,18 @@ TEST_F(PlayslipQueue, ASlipsMarksLandAtTheirMillimetresMovedByTheAdjustment) {
     }
 }
 
+// The slip a printer failure interrupts is dropped, never half printed.
+TEST_F(PlayslipQueue, AnAbandonedJobPrintsNothing) {
+    platform::Printer& printer = platform::printers().current();
+    printer.setDrawWidth(25);
+    printer.line(1000, 1000, 1150, 1000);
+    printer.abortDoc();
+    printer.line(2000, 2000, 2000, 2150);
+    printer.line(3000, 3000, 3000, 3150);
+    printer.endDoc();
+    const QStringList pdfs = queue_->waitForPdfs(1);
+    ASSERT_EQ(pdfs.size(), 1) << queue_->diagnosis().toStdString();
+    EXPECT_EQ(darkShapes(pdfs[0], 1).size(), 2U);
+}
+
 }  // namespace
