@@ -2,7 +2,6 @@
 // The playslip printing manager of the current game: prints the main window's entries onto
 // playslips and the whole slip layout as a test page, keeps the game's global adjustment of the
 // marks, downloads ready-made playslip settings and opens the settings window.
-#include <array>
 #include <chrono>
 #include <vector>
 

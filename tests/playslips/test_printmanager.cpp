@@ -289,6 +289,23 @@ TEST_F(PrintManagerTest, SlipLayoutPrintsEveryStoredMarkOnOnePage) {
     EXPECT_EQ(printer().documents().size(), 1U);
 }
 
+TEST_F(PrintManagerTest, AnExtraFromTheMainPoolIsMarkedAtItsMainPosition) {
+    setGame(QStringLiteral("Lotto"), 49, 0);
+    QByteArray slip = slipFixture(3);
+    for (int b = 1; b <= 10; ++b) {  // the settings window keeps no extra positions for it
+        fixture::putMm(slip, true, b, 1, 1, 0);
+        fixture::putMm(slip, true, b, 1, 2, 0);
+    }
+    writeFile("Lotto.dat", slip);
+    openEntries(1);  // (1, 11), extra 2
+    PrintManager& w = openManager();
+    w.Command2_Click();
+    ASSERT_EQ(printer().documents().size(), 1U);
+    const auto lines = marks(printer().documents()[0]);
+    ASSERT_EQ(lines.size(), 3U);
+    expectMark(lines[2], 113.64, 5738.82, 263.64, 5738.82, 25);
+}
+
 TEST_F(PrintManagerTest, CloseBoxIsCloseAndHandsBackToTheMainWindow) {
     PrintManager& w = openManager();
     w.close();
