@@ -29,6 +29,8 @@ public:
     virtual void line(double x1, double y1, double x2, double y2) = 0;
     // Ends the job and sends its pages; a job in which nothing was printed sends none.
     virtual void endDoc() = 0;
+    // Abandons the job: nothing drawn in it is printed. Never fails.
+    virtual void abortDoc() = 0;
 };
 
 // The installed printers and the choice of the current one.

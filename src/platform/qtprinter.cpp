@@ -1,6 +1,8 @@
 #include "platform/qtprinter.h"
 
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 #include <cups/cups.h>
 
@@ -21,23 +23,17 @@ constexpr double kTwipsPerInch = 1440.0;
 // driver reports, so that a mark is as wide on every printer.
 constexpr double kWidthUnitsPerInch = 600.0;
 
+// A job is drawn into memory page by page and handed to the print support only when it ends, so
+// that an abandoned job never reaches the spooler.
 class QtPrinter : public Printer {
 public:
     explicit QtPrinter(const QString& name) : name_(name) {}
-    ~QtPrinter() override {
-        if (painter_.isActive()) {
-            painter_.end();
-        }
-    }
 
     QString deviceName() const override { return name_; }
 
     void setFont(const QString& family, double points) override {
         font_ = QFont(family);
         font_.setPointSizeF(points);
-        if (painter_.isActive()) {
-            painter_.setFont(font_);
-        }
     }
 
     void print(const QString& text, bool newLine) override {
@@ -47,7 +43,11 @@ public:
             printer_.pageLayout().paintRectPixels(printer_.resolution()).height()) {
             nextPage();
         }
-        painter_.drawText(QPointF(x_, y_ + metrics.ascent()), text);
+        pages_.back().push_back(
+            [font = font_, at = QPointF(x_, y_ + metrics.ascent()), text](QPainter& p) {
+                p.setFont(font);
+                p.drawText(at, text);
+            });
         if (newLine) {
             x_ = 0;
             y_ += metrics.height();
@@ -64,16 +64,35 @@ public:
         QPen pen(Qt::black);
         pen.setWidthF(std::max(1, drawWidth_) * printer_.resolution() / kWidthUnitsPerInch);
         pen.setCapStyle(Qt::RoundCap);
-        painter_.setPen(pen);
-        painter_.drawLine(QPointF(x1 * scale, y1 * scale), QPointF(x2 * scale, y2 * scale));
+        pages_.back().push_back([pen, from = QPointF(x1 * scale, y1 * scale),
+                                 to = QPointF(x2 * scale, y2 * scale)](QPainter& p) {
+            p.setPen(pen);
+            p.drawLine(from, to);
+        });
     }
 
     void endDoc() override {
         x_ = y_ = 0;
-        if (!painter_.isActive()) {
+        if (!open_) {
             return;
         }
-        if (!painter_.end()) {
+        const std::vector<Page> pages = std::move(pages_);
+        pages_.clear();
+        open_ = false;
+        QPainter painter;
+        if (!painter.begin(&printer_)) {
+            throw PrinterError("The printer cannot be opened.");
+        }
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            if (i > 0 && !printer_.newPage()) {
+                painter.end();
+                throw PrinterError("The printer cannot start a new page.");
+            }
+            for (const auto& draw : pages[i]) {
+                draw(painter);
+            }
+        }
+        if (!painter.end()) {
             throw PrinterError("The print job could not be finished.");
         }
         // Handing the job to the spooler is the last request of ending it; the print support
@@ -83,31 +102,36 @@ public:
         }
     }
 
+    void abortDoc() override {
+        x_ = y_ = 0;
+        open_ = false;
+        pages_.clear();
+    }
+
 private:
+    using Page = std::vector<std::function<void(QPainter&)>>;
+
     void begin() {
-        if (painter_.isActive()) {
+        if (open_) {
             return;
         }
         printer_.setPrinterName(name_);
         printer_.setDocName(appTitle());
-        if (!painter_.begin(&printer_)) {
-            throw PrinterError("The printer cannot be opened.");
-        }
-        painter_.setFont(font_);
+        open_ = true;
+        pages_.assign(1, Page{});
         x_ = y_ = 0;
     }
     void nextPage() {
-        if (!printer_.newPage()) {
-            throw PrinterError("The printer cannot start a new page.");
-        }
+        pages_.emplace_back();
         x_ = y_ = 0;
     }
 
     QString name_;
     QPrinter printer_{QPrinter::HighResolution};
-    QPainter painter_;
     QFont font_{QStringLiteral("Courier New"), 10};
     int drawWidth_ = 1;
+    bool open_ = false;
+    std::vector<Page> pages_;
     double x_ = 0;
     double y_ = 0;
 };

@@ -42,6 +42,7 @@ public:
     void setDrawWidth(int) override {}
     void line(double, double, double, double) override {}
     void endDoc() override {}
+    void abortDoc() override {}
     QStringList deviceNames() override { return {deviceName()}; }
     void select(const QString&) override {}
     Printer& current() override { return *this; }

@@ -260,7 +260,7 @@ TEST_F(ConfigureTools, GameNameThatWouldOverwriteAnotherFileIsRefused) {
     EXPECT_EQ(readFile("print.dat"), QByteArray("Recording Printer"));
 }
 
-TEST_F(ConfigureTools, PrintManagerStandInOpensTheSettings) {
+TEST_F(ConfigureTools, PrintManagerOpensTheSettings) {
     m1().configgamename = QStringLiteral("Lotto");
     auto* manager = Windows::show(windownames::PrintManager);
     EXPECT_EQ(manager->windowTitle(), "Playslip Printing Manager for Lotto");

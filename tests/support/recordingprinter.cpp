@@ -54,6 +54,11 @@ public:
         continuing_ = false;
     }
 
+    void abortDoc() override {
+        open_ = false;
+        continuing_ = false;
+    }
+
     bool open() const { return open_; }
 
 private:

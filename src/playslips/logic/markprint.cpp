@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "playslips/logic/markstyle.h"
 #include "playslips/logic/playslipnumbers.h"
 
 MarkPage currentBoardMarks(const std::array<QString, 130>& boxes, bool horizontal, int width,
@@ -32,9 +33,9 @@ LayoutPrint layoutMarks(const PlayslipConfig& config, float adjusthorizontal, fl
         out.message = firstBallMissing;
         return out;
     }
-    out.page.width = config.width();
+    out.page.width = effectiveWidth(config);
     const int boards = std::min<int>(config.boards(), PlayslipConfig::kBoards);
-    const float length = config.length();
+    const auto length = static_cast<float>(effectiveLength(config));
     for (BallSet set : {BallSet::Main, BallSet::Extra}) {
         const bool horizontal =
             (set == BallSet::Main ? config.horizmain() : config.horizextra()) == -1;
