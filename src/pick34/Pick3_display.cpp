@@ -20,20 +20,6 @@
 using platform::twipsToPixels;
 using platform::Windows;
 
-namespace {
-
-QString pickerFormat(const QString& dateorder) {
-    if (dateorder == u"YYMMDD") {
-        return QStringLiteral("yyy MMMM dd");
-    }
-    if (dateorder == u"MMDDYY") {
-        return QStringLiteral("MMMM dd yyy");
-    }
-    return QStringLiteral("dd MMMM yyy");
-}
-
-}  // namespace
-
 int Pick3::digitCount() const {
     return pickDigitCount(m1().pickgame);
 }
@@ -135,6 +121,10 @@ void Pick3::updatedisplay(bool deleteoldifempty, bool clearwinninglines, bool up
 
 void Pick3::Command6_Click() {
     updatedisplay(true, false, false);
+    // The history and statistics stay open beside this window; they show its files, so they go
+    // with it.
+    Windows::unload(windownames::p34history);
+    Windows::unload(windownames::p34stats);
     handBackAndUnload();
 }
 
@@ -143,6 +133,10 @@ void Pick3::mnuExit_Click() {
 }
 
 void Pick3::closeBox() {
+    // While the adding or file deletion window has it disabled, it waits for that window.
+    if (!isEnabled()) {
+        return;
+    }
     Command6_Click();
 }
 
