@@ -52,9 +52,10 @@ Deletepick34::Deletepick34(QWidget* parent) : platform::Form(kName, parent) {
     layout->addLayout(buttons, 3, 0, 1, 2);
     resize(twipsToPixels(7200), twipsToPixels(5400));
 
-    // The list follows the selection, by mouse or by keyboard alike.
-    connect(File1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
+    // The list follows the selection, by mouse or by keyboard alike; the row the list marks
+    // as current when it takes the focus is not selected, and is no choice of the player's.
+    connect(File1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (selectedFile() != nullptr) {
             File1_Click();
         }
     });
@@ -81,8 +82,13 @@ void Deletepick34::File1_Click() {
     viewandcreate();
 }
 
+const QListWidgetItem* Deletepick34::selectedFile() const {
+    const QList<QListWidgetItem*> selected = File1->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
 void Deletepick34::viewandcreate() {
-    const QListWidgetItem* item = File1->currentItem();
+    const QListWidgetItem* item = selectedFile();
     if (item == nullptr) {
         return;
     }
@@ -100,7 +106,7 @@ void Deletepick34::viewandcreate() {
 }
 
 void Deletepick34::Command3_Click() {
-    if (File1->currentItem() == nullptr || keptpath_.isEmpty()) {
+    if (selectedFile() == nullptr || keptpath_.isEmpty()) {
         msgBox(QStringLiteral("You have not selected a file for deletion"));
         return;
     }

@@ -35,6 +35,7 @@ public:
 
 private:
     void refreshFiles();
+    const QListWidgetItem* selectedFile() const;
 
     QString keptpath_;
 };

@@ -26,7 +26,7 @@ p34history::p34history(QWidget* parent) : platform::Form(kName, parent) {
     buttons->addWidget(Command1);
     buttons->addStretch();
     layout->addLayout(buttons);
-    resize(twipsToPixels(4200), twipsToPixels(6000));
+    resize(twipsToPixels(4800), twipsToPixels(6000));
 
     connect(Command1, &QPushButton::clicked, this, &p34history::Command1_Click);
     // The Pick window stays enabled; if it has gone meanwhile, nothing brings it back.

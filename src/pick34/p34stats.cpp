@@ -73,7 +73,7 @@ p34stats::p34stats(QWidget* parent) : platform::Form(kName, parent) {
     chart->setBackgroundRoundness(0);
     MSChart1 = named(new QChartView(chart, this), "MSChart1");
     MSChart1->setRenderHint(QPainter::Antialiasing);
-    MSChart1->setMinimumSize(twipsToPixels(7200), twipsToPixels(4500));
+    MSChart1->setMinimumSize(twipsToPixels(9600), twipsToPixels(4500));
 
     Command2 =
         named(new QPushButton(QStringLiteral("Update Display Using Specified Settings"), this),
@@ -93,7 +93,7 @@ p34stats::p34stats(QWidget* parent) : platform::Form(kName, parent) {
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
     layout->addLayout(right, 1);
-    resize(twipsToPixels(12600), twipsToPixels(7800));
+    resize(twipsToPixels(15000), twipsToPixels(8400));
 
     connect(DTPicker1, &platform::DTPicker::Change, this, &p34stats::DTPicker1_Change);
     connect(DTPicker2, &platform::DTPicker::Change, this, &p34stats::DTPicker2_Change);
@@ -205,6 +205,10 @@ void p34stats::drawSumChart(const std::vector<double>& totals) {
     }
     auto* set = new QBarSet(QString());
     auto* sums = new QBarCategoryAxis;
+    // Up to 37 labels side by side: a smaller font keeps every one whole.
+    QFont small = sums->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    sums->setLabelsFont(small);
     double top = 0;
     for (std::size_t s = 0; s < totals.size(); ++s) {
         *set << totals[s];

@@ -70,8 +70,12 @@ TEST_F(PickDeleteWindow, ListsThePickEntryFilesAndTheEntriesOfTheOneClicked) {
 TEST_F(PickDeleteWindow, DeleteBeforeAnyFileIsClickedSaysSo) {
     Pick3& w = open(3);
     Deletepick34& d = openDelete(w);
+    // The row a list marks when it takes the focus is no choice.
+    d.File1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    EXPECT_EQ(d.List2->count(), 0);
     messages().expect("You have not selected a file for deletion");
     d.Command3_Click();
+    EXPECT_TRUE(exists("Pick3Day01Mar2012.lot"));
 }
 
 TEST_F(PickDeleteWindow, TheFileThePickWindowListsIsRefusedHoweverItsPathIsSpelt) {

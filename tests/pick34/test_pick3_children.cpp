@@ -54,6 +54,16 @@ TEST_F(PickChildren, AddingAndFileDeletionDisableThePickWindowUntilTheyClose) {
     EXPECT_TRUE(w.isEnabled());
 }
 
+TEST_F(PickChildren, ItsCloseBoxWaitsWhileAChildHasItDisabled) {
+    Pick3& w = open(3);
+    w.Command4_Click();
+    w.close();
+    EXPECT_EQ(Windows::find(Pick3::kName), &w);
+    closeChild("AddEntriesP34", "Command3");
+    w.close();
+    EXPECT_EQ(Windows::find(Pick3::kName), nullptr);
+}
+
 TEST_F(PickChildren, HistoryAndStatsLeaveItEnabled) {
     writeFile("XWPick3Night.rtl", pick(1, 1, 1, 3, 2012, {1, 2, 3}));
     Pick3& w = open(3);
