@@ -4,7 +4,10 @@
 
 #include "app/appwindows.h"
 #include "app/startup.h"
+#include "entries/entrieswindows.h"
 #include "pick34/pick34windows.h"
+#include "playslips/playslipswindows.h"
+#include "updates/updateswindows.h"
 #include "wheels/wheelwindows.h"
 
 int main(int argc, char* argv[]) {
@@ -14,5 +17,8 @@ int main(int argc, char* argv[]) {
     registerAppWindows();
     registerWheelWindows();
     registerPick34Windows();
+    registerEntriesWindows();
+    registerUpdatesWindows();
+    registerPlayslipsWindows();
     return runProgram(application);
 }

@@ -43,6 +43,7 @@ Form1::Form1(QWidget* parent) : platform::Form(kName, parent) {
     buildMenus();
     buildControls();
     connectHandlers();
+    makeUpgradeTransfer();
 }
 
 void Form1::buildMenus() {
@@ -98,8 +99,6 @@ void Form1::buildMenus() {
     mnuHelpMenu = submenu(this, "mnuHelpMenu", QStringLiteral("&Help"));
     mnuHelp = item(mnuHelpMenu, "mnuHelp", QStringLiteral("Kestrova Help"));
     mnuUpgrade = item(mnuHelpMenu, "mnuUpgrade", QStringLiteral("Check for Upgrade"));
-    // Offered once the check itself is built; until then the item would do nothing.
-    mnuUpgrade->setVisible(false);
     mnuHelpMenu->addSeparator();
     mnuAbout = item(mnuHelpMenu, "mnuAbout", QStringLiteral("About Kestrova"));
     menuBar->addMenu(mnuHelpMenu);

@@ -2,6 +2,7 @@
 // The main window: game selection, the draw of the picked date, the entries of the shown entry
 // file, the winning lines of the check, and the menus that open every other window.
 #include <array>
+#include <chrono>
 
 #include <QAction>
 #include <QGroupBox>
@@ -18,6 +19,10 @@
 #include "platform/datepicker.h"
 #include "platform/form.h"
 #include "platform/imagebox.h"
+
+namespace platform {
+class Inet;
+}
 
 class Form1 : public platform::Form {
     Q_OBJECT
@@ -82,6 +87,7 @@ public:
     void mnuHelp_Click();
     void mnuAbout_Click();
     void mnuUpgrade_Click();
+    void Inet1_StateChanged(int state);
 
     // Controls. Frames.
     QGroupBox* Frame1;  // game selection
@@ -163,8 +169,17 @@ public:
     QAction* mnuUpgrade;
     QAction* mnuExitMenu;
 
+    // The upgrade check's transfer: 1 running, 2 all data received, 3 failed.
+    platform::Inet* Inet1 = nullptr;
+    qint16 downloadstate = 0;
+    QString upgradeurl;
+    QString downloadfolder;
+    // How long the version file's request may go without progress; tests shorten it.
+    std::chrono::milliseconds upgradetimeout = std::chrono::seconds(10);
+
 private:
     void buildMenus();
+    void makeUpgradeTransfer();
     void buildControls();
     void connectHandlers();
 

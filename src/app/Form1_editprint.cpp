@@ -33,6 +33,14 @@ QString entryDateText(const QDate& date, const QString& dateorder) {
 }  // namespace
 
 void Form1::Command4_Click() {
+    // A wheel window may have emptied the display: entries only ever go to the file the list
+    // shows, so the entry date's file is listed first.
+    if (m1().selectionfile.isEmpty()) {
+        DTPicker2_Change();
+        if (m1().selectionfile.isEmpty()) {
+            return;
+        }
+    }
     const EntryFileKind kind = entryFileKind(m1().selectionfile, m1().gamename);
     QString caption;
     if (kind == EntryFileKind::Standing) {

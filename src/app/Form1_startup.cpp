@@ -12,20 +12,11 @@
 #include "shared/gameload.h"
 #include "shared/gamerecord.h"
 #include "shared/module1.h"
+#include "shared/textforms.h"
 
 namespace {
 
 const QString kTitle = QStringLiteral("Kestrova Powerball and Mega Millions");
-
-QString pickerFormat(const QString& dateorder) {
-    if (dateorder == u"YYMMDD") {
-        return QStringLiteral("yyy MMMM dd");
-    }
-    if (dateorder == u"MMDDYY") {
-        return QStringLiteral("MMMM dd yyy");
-    }
-    return QStringLiteral("dd MMMM yyy");
-}
 
 }  // namespace
 

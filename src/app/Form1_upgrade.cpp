@@ -1,4 +1,123 @@
-// Checking whether a newer version of the program exists.
-#include "app/Form1.h"
+// Checking whether a newer version of the program exists: the version file is fetched from the
+// download server and compared with the program's own version.
+#include <QFile>
 
-void Form1::mnuUpgrade_Click() {}
+#include "app/Form1.h"
+#include "app/module1routines.h"
+#include "platform/application.h"
+#include "platform/events.h"
+#include "platform/inet.h"
+#include "platform/messagebox.h"
+#include "platform/shell.h"
+#include "platform/webservers.h"
+#include "shared/gamefiles.h"
+#include "shared/module1.h"
+#include "shared/safefile.h"
+#include "shared/versionrecord.h"
+
+using platform::MsgAnswer;
+using platform::msgBox;
+using platform::MsgButtons;
+
+namespace {
+
+const QString kDownloadFolder = QStringLiteral("/dwnld/");
+const QString kUpgradesPage = QStringLiteral("/upgrades.html");
+
+}  // namespace
+
+void Form1::makeUpgradeTransfer() {
+    Inet1 = new platform::Inet(this);
+    connect(Inet1, &platform::Inet::stateChanged, this, &Form1::Inet1_StateChanged);
+}
+
+void Form1::mnuUpgrade_Click() {
+    mnuUpgrade->setEnabled(false);
+    const auto failureExit = [this] {
+        mnuUpgrade->setEnabled(true);
+        msgBox(QStringLiteral(
+            "The version information cannot be currently accessed from the internet. Make sure "
+            "you are currently connected to the internet or try later"));
+    };
+    bool flag = false;
+    if (!isconnected(flag) && !flag) {
+        failureExit();
+        return;
+    }
+    downloadfolder = m1().datapath;
+    upgradeurl = platform::webServers().download + kDownloadFolder + kVersionFileName;
+    downloadstate = 1;
+    Inet1->setRequestTimeout(upgradetimeout);
+    Inet1->execute(upgradeurl);
+    while (downloadstate == 1 && !platform::programEnded()) {
+        platform::doEvents();
+    }
+    if (platform::programEnded()) {
+        Inet1->cancel();
+        return;
+    }
+    if (downloadstate != 2) {
+        // Offered again: a check that failed once may well succeed later.
+        mnuUpgrade->setEnabled(true);
+        msgBox(QStringLiteral("Download failed or aborted"));
+        return;
+    }
+    const QString path = dataFile(downloadfolder, kVersionFileName);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        failureExit();
+        return;
+    }
+    const VersionRecord remote = VersionRecord::fromBytes(file.read(VersionRecord::kSize));
+    file.close();
+    if (!remote.plausible()) {
+        failureExit();
+        return;
+    }
+    removeFile(path);
+    const platform::Version v = platform::appVersion();
+    const VersionRecord own{static_cast<qint16>(v.major), static_cast<qint16>(v.minor),
+                            static_cast<qint16>(v.revision)};
+    if (remote <= own) {
+        msgBox(QStringLiteral("You are using the latest version"));
+    } else if (msgBox(QStringLiteral("There is a newer version available. Do you want to download "
+                                     "and install it?"),
+                      MsgButtons::YesNo) != MsgAnswer::No) {
+        platform::openWebPage(platform::webServers().download + kUpgradesPage);
+        // Leaving as Exit does, so an empty entry file does not stay behind.
+        Form_Unload();
+        return;
+    }
+    mnuUpgrade->setEnabled(true);
+}
+
+void Form1::Inet1_StateChanged(int state) {
+    if (state == platform::Inet::Error) {
+        downloadstate = 3;
+        return;
+    }
+    if (state != platform::Inet::ResponseCompleted || downloadstate != 1) {
+        return;
+    }
+    bool numeric = false;
+    const qint64 length = Inet1->getHeader(QStringLiteral("Content-length")).toLongLong(&numeric);
+    if (!numeric || length <= 0) {
+        downloadstate = 3;
+        return;
+    }
+    QByteArray body;
+    for (QByteArray chunk = Inet1->getChunk(); !chunk.isEmpty(); chunk = Inet1->getChunk()) {
+        body += chunk;
+        platform::doEvents();
+        if (downloadstate != 1) {
+            return;
+        }
+    }
+    // Written whole and fresh: no byte of an earlier version file survives.
+    if (body.size() != length ||
+        !writeWholeFile(dataFile(downloadfolder, kVersionFileName), body)) {
+        downloadstate = 3;
+        return;
+    }
+    downloadstate = 2;
+}

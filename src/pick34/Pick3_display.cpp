@@ -16,6 +16,7 @@
 #include "platform/windows.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
+#include "shared/textforms.h"
 
 using platform::twipsToPixels;
 using platform::Windows;

@@ -4,16 +4,24 @@
 #include <QNetworkInformation>
 #include <QNetworkInterface>
 
+#include "platform/inet.h"
+
 namespace platform {
 namespace {
 InternetCheckHandler handler;
 
+std::optional<QNetworkInterface> firstInterfaceUp() {
+    for (const QNetworkInterface& i : QNetworkInterface::allInterfaces()) {
+        if (i.type() != QNetworkInterface::Loopback &&
+            i.flags().testFlags(QNetworkInterface::IsUp | QNetworkInterface::IsRunning)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 bool anyInterfaceUp() {
-    const auto interfaces = QNetworkInterface::allInterfaces();
-    return std::any_of(interfaces.begin(), interfaces.end(), [](const QNetworkInterface& i) {
-        return i.type() != QNetworkInterface::Loopback &&
-               i.flags().testFlags(QNetworkInterface::IsUp | QNetworkInterface::IsRunning);
-    });
+    return firstInterfaceUp().has_value();
 }
 }  // namespace
 
@@ -41,6 +49,20 @@ bool openInternetSession() {
     // Opening a session needs no traffic here: an access manager can always be made.
     QNetworkAccessManager session;
     return session.thread() != nullptr;
+}
+
+std::optional<QString> connectedState() {
+    if (!attemptConnect()) {
+        return std::nullopt;
+    }
+    const auto up = firstInterfaceUp();
+    return up ? up->humanReadableName() : QString();
+}
+
+bool siteResponds(const QString& url) {
+    Inet probe;
+    probe.openUrlBytes(url);
+    return probe.status() != 0;
 }
 
 }  // namespace platform

@@ -1,6 +1,9 @@
 #pragma once
 // Whether the machine can reach the internet at all, and whether a session can be opened.
 #include <functional>
+#include <optional>
+
+#include <QString>
 
 namespace platform {
 
@@ -8,6 +11,11 @@ namespace platform {
 bool attemptConnect();
 // True when an internet session could be opened (and was closed again).
 bool openInternetSession();
+// The name of the connection the machine is online through ("" when it has no name), or
+// nothing when it is offline.
+std::optional<QString> connectedState();
+// True when the server at `url` answers at all (any HTTP status) within the default time-out.
+bool siteResponds(const QString& url);
 
 struct InternetCheckHandler {
     std::function<bool()> attempt;

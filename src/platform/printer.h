@@ -23,10 +23,11 @@ public:
     // Prints the text at the print position; with newLine the position moves to the next line,
     // and past the last line of a page to the top of the next one.
     virtual void print(const QString& text, bool newLine = true) = 0;
-    // Line width of later drawing, in device units.
+    // Line width of later drawing, in device units (a dot of a 600 dpi printer).
     virtual void setDrawWidth(int width) = 0;
     // A line between two points in twips from the top-left corner of the printable area.
     virtual void line(double x1, double y1, double x2, double y2) = 0;
+    // Ends the job and sends its pages; a job in which nothing was printed sends none.
     virtual void endDoc() = 0;
 };
 

@@ -1,5 +1,9 @@
 #include "platform/qtprinter.h"
 
+#include <algorithm>
+
+#include <cups/cups.h>
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -7,10 +11,15 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/application.h"
+
 namespace platform {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
+// A device unit of the line width: one dot of a 600 dpi printer, whatever the resolution the
+// driver reports, so that a mark is as wide on every printer.
+constexpr double kWidthUnitsPerInch = 600.0;
 
 class QtPrinter : public Printer {
 public:
@@ -53,16 +62,25 @@ public:
         begin();
         const double scale = printer_.resolution() / kTwipsPerInch;
         QPen pen(Qt::black);
-        pen.setWidthF(drawWidth_);
+        pen.setWidthF(std::max(1, drawWidth_) * printer_.resolution() / kWidthUnitsPerInch);
+        pen.setCapStyle(Qt::RoundCap);
         painter_.setPen(pen);
         painter_.drawLine(QPointF(x1 * scale, y1 * scale), QPointF(x2 * scale, y2 * scale));
     }
 
     void endDoc() override {
-        if (painter_.isActive() && !painter_.end()) {
+        x_ = y_ = 0;
+        if (!painter_.isActive()) {
+            return;
+        }
+        if (!painter_.end()) {
             throw PrinterError("The print job could not be finished.");
         }
-        x_ = y_ = 0;
+        // Handing the job to the spooler is the last request of ending it; the print support
+        // does not report a refusal itself.
+        if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+            throw PrinterError("The spooler did not accept the print job.");
+        }
     }
 
 private:
@@ -71,6 +89,7 @@ private:
             return;
         }
         printer_.setPrinterName(name_);
+        printer_.setDocName(appTitle());
         if (!painter_.begin(&printer_)) {
             throw PrinterError("The printer cannot be opened.");
         }
@@ -97,6 +116,9 @@ class QtPrinterSystem : public PrinterSystem {
 public:
     QStringList deviceNames() override { return QPrinterInfo::availablePrinterNames(); }
     void select(const QString& deviceName) override {
+        if (!deviceNames().contains(deviceName)) {
+            throw PrinterError("No such printer.");
+        }
         if (!current_ || current_->deviceName() != deviceName) {
             current_ = std::make_unique<QtPrinter>(deviceName);
         }

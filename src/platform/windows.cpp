@@ -53,6 +53,10 @@ Form* Windows::find(const QString& name) {
 
 Form* Windows::show(const QString& name) {
     Form* window = load(name);
+    // A window whose load found it could not open (and unloaded itself) is not shown.
+    if (find(name) != window) {
+        return nullptr;
+    }
     window->show();
     bringToFront(window);
     return window;

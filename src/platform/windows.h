@@ -35,7 +35,8 @@ public:
     static T* live(const QString& name) {
         return dynamic_cast<T*>(find(name));
     }
-    // Loads the window, shows it (not modally) and brings it to the front.
+    // Loads the window, shows it (not modally) and brings it to the front; nullptr when the
+    // window unloaded itself while it loaded.
     static Form* show(const QString& name);
     static void bringToFront(QWidget* window);
     // Hides and destroys the window; a later load makes a fresh one.

@@ -85,7 +85,18 @@ DrawFile::Append DrawFile::append(const DrawRecord& record) {
     if (next == 1) {
         written.count = 1;
     }
-    if (!write(next, written) || !setCount(next)) {
+    const qint64 sizeBefore = file_.byteSize();
+    const QByteArray overwritten = file_.read(next);
+    if (!write(next, written)) {
+        return Append::Failed;
+    }
+    if (!setCount(next)) {
+        // The count could not follow the record: take the record back, so that a failed append
+        // leaves the file as it was.
+        file_.write(next, overwritten);
+        if (qint64(next) * DrawRecord::kSize > sizeBefore) {
+            file_.truncate(sizeBefore);
+        }
         return Append::Failed;
     }
     return Append::Done;

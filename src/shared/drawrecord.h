@@ -41,7 +41,8 @@ public:
     enum class Append { Done, Full, Failed };
     // Writes the record after the last one counted and raises the count; refuses (Full) when
     // the file already holds kMaxRecordCount records, so a count never passes what readers walk;
-    // a damaged (negative) count is Failed and nothing is written.
+    // a damaged (negative) count is Failed and nothing is written. A failed append leaves the
+    // file as it was, also when only the count could not be raised.
     Append append(const DrawRecord& record);
 
 private:

@@ -47,6 +47,10 @@ bool RecordFile::write(qint64 recordNo, const QByteArray& bytes) {
     return file_.flush();
 }
 
+bool RecordFile::truncate(qint64 bytes) {
+    return file_.isOpen() && file_.isWritable() && file_.resize(bytes);
+}
+
 qint16 narrowCount(qint32 count) {
     return static_cast<qint16>(std::clamp<qint32>(count, 0, kMaxRecordCount));
 }

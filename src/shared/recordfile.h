@@ -14,6 +14,9 @@ public:
     bool isOpen() const { return file_.isOpen(); }
     // Whole records in the file.
     qint64 recordsHeld() const;
+    qint64 byteSize() const { return file_.isOpen() ? file_.size() : 0; }
+    // Cuts the file back to `bytes`; false when that failed.
+    bool truncate(qint64 bytes);
 
     // Record n (from 1); bytes past the end of the file read as zeros.
     QByteArray read(qint64 recordNo);

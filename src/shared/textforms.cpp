@@ -91,3 +91,13 @@ QString filedate(const QDate& date, const QString& dateorder) {
 qint32 datekey(int year, int month, int day) {
     return year * 10000 + month * 100 + day;
 }
+
+QString pickerFormat(const QString& dateorder) {
+    if (dateorder == u"YYMMDD") {
+        return QStringLiteral("yyy MMMM dd");
+    }
+    if (dateorder == u"MMDDYY") {
+        return QStringLiteral("MMMM dd yyy");
+    }
+    return QStringLiteral("dd MMMM yyy");
+}

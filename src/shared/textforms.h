@@ -19,6 +19,9 @@ QString entryline(const std::array<qint16, 7>& balls, qint16 extra, const QStrin
 // "DDMMYY", "MMDDYY", "YYMMDD" from the short-date text of 31 December 3299; else empty.
 QString dateOrderFromShortDate(const QString& shortDateOf31Dec3299);
 
+// The date pickers' custom format in the order of dateorder ("yyy" is the full year).
+QString pickerFormat(const QString& dateorder);
+
 // The date part of a dated entry file name in the order of dateorder: "05Mar2012".
 QString filedate(const QDate& date, const QString& dateorder);
 

@@ -1,4 +1,6 @@
 // The recording printer that stands in for the system's in tests: jobs, pages, failures.
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "support/recordingprinter.h"
@@ -52,4 +54,46 @@ TEST(RecordingPrinter, FailsAtTheChosenStepAndOnUnknownPrinters) {
     system.current().print("third");
     system.current().endDoc();
     EXPECT_EQ(system.documents().at(0).pages.at(0).texts, (QStringList{"first", "third"}));
+}
+
+TEST(RecordingPrinter, ReproducesAPageOfMarksJobByJob) {
+    // Two slips: marks in twips with the width set before each, as a playslip run draws them.
+    RecordingPrinterSystem system({"Slips"});
+    system.select("Slips");
+    platform::Printer& p = system.current();
+    p.setDrawWidth(25);
+    p.line(568.2, 1136.4, 718.2, 1136.4);
+    p.line(2841, 1136.4, 2841, 1286.4);
+    p.endDoc();
+    p.setDrawWidth(35);
+    p.line(56.82, 56.82, 206.82, 56.82);
+    p.endDoc();
+    p.endDoc();  // nothing drawn since: no third job
+    ASSERT_EQ(system.documents().size(), 2u);
+    const auto& first = system.documents()[0].pages;
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_TRUE(first[0].texts.isEmpty());
+    ASSERT_EQ(first[0].lines.size(), 2u);
+    const platform::PrintedLine expected[] = {{568.2, 1136.4, 718.2, 1136.4, 25},
+                                              {2841, 1136.4, 2841, 1286.4, 25}};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const auto& l = first[0].lines[i];
+        EXPECT_EQ(std::tie(l.x1, l.y1, l.x2, l.y2, l.width),
+                  std::tie(expected[i].x1, expected[i].y1, expected[i].x2, expected[i].y2,
+                           expected[i].width));
+    }
+    ASSERT_EQ(system.documents()[1].pages.at(0).lines.size(), 1u);
+    EXPECT_EQ(system.documents()[1].pages[0].lines[0].width, 35);
+}
+
+TEST(RecordingPrinter, AFailedStepLeavesTheJobOpenForEndDoc) {
+    // What was drawn before a failure still goes out when the caller ends the job.
+    RecordingPrinterSystem system({"Slips"});
+    system.select("Slips");
+    system.current().line(0, 0, 100, 0);
+    system.failAtStep(1);
+    EXPECT_THROW(system.current().line(0, 100, 100, 100), PrinterError);
+    system.current().endDoc();
+    ASSERT_EQ(system.documents().size(), 1u);
+    EXPECT_EQ(system.documents()[0].pages.at(0).lines.size(), 1u);
 }

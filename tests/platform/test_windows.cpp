@@ -32,6 +32,13 @@ public:
     int asked = 0;
 };
 
+// A window whose load finds it cannot open, as a window with a broken data file does.
+class Refuses : public platform::Form {
+public:
+    Refuses() : platform::Form(QStringLiteral("Refuses")) {}
+    void Form_Load() override { platform::Windows::unload(this); }
+};
+
 }  // namespace
 
 class WindowModel : public KestrovaTest {
@@ -41,8 +48,15 @@ protected:
         loads = 0;
         platform::Windows::registerWindow<Child>(QStringLiteral("Child"));
         platform::Windows::registerWindow<Stubborn>(QStringLiteral("Stubborn"));
+        platform::Windows::registerWindow<Refuses>(QStringLiteral("Refuses"));
     }
 };
+
+TEST_F(WindowModel, AWindowThatUnloadsWhileItLoadsIsNeverShown) {
+    EXPECT_EQ(platform::Windows::show("Refuses"), nullptr);
+    EXPECT_EQ(platform::Windows::find("Refuses"), nullptr);
+    EXPECT_TRUE(platform::Windows::liveNames().isEmpty());
+}
 
 TEST_F(WindowModel, OneLiveInstancePerNameLoadedOnce) {
     EXPECT_EQ(platform::Windows::find("Child"), nullptr);

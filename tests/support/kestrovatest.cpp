@@ -10,6 +10,7 @@
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/systemlocale.h"
+#include "platform/webservers.h"
 #include "platform/windows.h"
 #include "shared/filefaults.h"
 #include "shared/module1.h"
@@ -75,6 +76,7 @@ void KestrovaTest::TearDown() {
     platform::setShellHandler({});
     platform::setInternetCheckHandler({});
     platform::setClock({});
+    platform::setWebServers({});
     platform::setShortDateFormat({});
     platform::setAppPath({});
     fileFaults().reset();

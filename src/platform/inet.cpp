@@ -1,0 +1,195 @@
+#include "platform/inet.h"
+
+#include <QCoreApplication>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+#include "platform/application.h"
+#include "platform/events.h"
+#include "shared/ansitext.h"
+
+namespace platform {
+
+Inet::Inet(QObject* parent) : QObject(parent) {
+    manager_.setCache(nullptr);
+    watchdog_.setSingleShot(true);
+    connect(&watchdog_, &QTimer::timeout, this, &Inet::timedOut);
+}
+
+Inet::~Inet() {
+    abandon();
+}
+
+void Inet::setRequestTimeout(std::chrono::milliseconds timeout) {
+    timeout_ = timeout.count() > 0 ? timeout : kDefaultTimeout;
+}
+
+void Inet::execute(const QString& url) {
+    start(url, false);
+}
+
+void Inet::start(const QString& url, bool blocking) {
+    abandon();
+    blocking_ = blocking;
+    timedOut_ = false;
+    lastReported_ = None;
+    body_.clear();
+    readPos_ = 0;
+    headers_.clear();
+    failure_ = Failure::None;
+    status_ = 0;
+
+    QNetworkRequest request{QUrl(url)};
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(5);
+    request.setRawHeader("Cache-Control", "no-cache");
+    // Unencoded bodies, so that the length header counts the bytes we receive.
+    request.setRawHeader("Accept-Encoding", "identity");
+    if (!appTitle().isEmpty()) {
+        request.setHeader(QNetworkRequest::UserAgentHeader, appTitle());
+    }
+
+    QNetworkReply* reply = manager_.get(request);
+    reply_ = reply;
+    // Every signal names its reply, so that one of an abandoned request is never taken for
+    // the current one.
+    connect(reply, &QNetworkReply::socketStartedConnecting, this,
+            [this, reply] { progressed(reply, Connecting); });
+    connect(reply, &QNetworkReply::requestSent, this,
+            [this, reply] { progressed(reply, RequestSent); });
+    connect(reply, &QNetworkReply::metaDataChanged, this,
+            [this, reply] { progressed(reply, ReceivingResponse); });
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] { received(reply); });
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { finished(reply); });
+    watchdog_.start(timeout_);
+}
+
+void Inet::abandon() {
+    watchdog_.stop();
+    if (QNetworkReply* reply = reply_) {
+        reply_ = nullptr;
+        disconnect(reply, nullptr, this, nullptr);
+        reply->abort();
+        // Its own signal may be on the stack below us.
+        reply->deleteLater();
+    }
+}
+
+void Inet::cancel() {
+    const bool running = stillExecuting();
+    abandon();
+    body_.clear();
+    readPos_ = 0;
+    if (running) {
+        failure_ = Failure::Abandoned;
+    }
+}
+
+void Inet::progressed(QNetworkReply* reply, State state) {
+    if (reply != reply_) {
+        return;
+    }
+    watchdog_.start(timeout_);
+    report(state);
+}
+
+void Inet::received(QNetworkReply* reply) {
+    if (reply != reply_) {
+        return;
+    }
+    watchdog_.start(timeout_);
+    body_ += reply->readAll();
+    report(ReceivingResponse);
+}
+
+void Inet::timedOut() {
+    if (QNetworkReply* reply = reply_) {
+        timedOut_ = true;
+        reply->abort();  // finishes it, as a failure
+    }
+}
+
+void Inet::finished(QNetworkReply* reply) {
+    if (reply != reply_) {
+        return;
+    }
+    watchdog_.stop();
+    reply_ = nullptr;
+    reply->deleteLater();
+    if (reply->isOpen()) {  // an aborted reply is closed
+        body_ += reply->readAll();
+    }
+    status_ = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    headers_ = reply->rawHeaderPairs();
+
+    // A body cut short is not the file, however the connection ended.
+    bool complete = true;
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() != body_.size()) {
+        complete = false;
+    }
+    if (timedOut_) {
+        failure_ = Failure::TimedOut;
+    } else if (reply->error() != QNetworkReply::NoError || status_ != 200 || !complete) {
+        failure_ = Failure::Failed;
+    }
+    if (failure_ != Failure::None) {
+        body_.clear();
+        report(Error);
+        return;
+    }
+    report(ResponseReceived);
+    report(ResponseCompleted);
+}
+
+void Inet::report(State state) {
+    if (blocking_ || state == lastReported_) {
+        return;
+    }
+    lastReported_ = state;
+    emit stateChanged(state);
+}
+
+QString Inet::getHeader(const QString& name) const {
+    const QByteArray wanted = name.toLatin1().toLower();
+    for (const auto& [key, value] : headers_) {
+        if (key.toLower() == wanted) {
+            return QString::fromLatin1(value);
+        }
+    }
+    return {};
+}
+
+QByteArray Inet::getChunk(int size) {
+    if (stillExecuting() || size <= 0) {
+        return {};
+    }
+    const QByteArray chunk = body_.mid(readPos_, size);
+    readPos_ += chunk.size();
+    return chunk;
+}
+
+QByteArray Inet::openUrlBytes(const QString& url) {
+    start(url, true);
+    while (stillExecuting() && !programEnded()) {
+        // The network and timers go on; the player's clicks wait until the reply is in.
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents |
+                                        QEventLoop::ExcludeUserInputEvents);
+    }
+    if (stillExecuting()) {
+        cancel();
+        return {};
+    }
+    return body_;
+}
+
+QString Inet::openUrl(const QString& url) {
+    return fromAnsi(openUrlBytes(url));
+}
+
+}  // namespace platform

@@ -1,0 +1,3 @@
+#pragma once
+// Registers the playslip windows with the window model.
+void registerPlayslipsWindows();

@@ -1,0 +1,57 @@
+#pragma once
+// Putting a received results file in place of a game's history. The history is never deleted:
+// a copy is kept as the backup, the new bytes are renamed over the history only once completely
+// written (writeWholeFile), and the backup goes only after that succeeded.
+#include <vector>
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include "updates/logic/resultscheck.h"
+
+// Replaces the history at historyPath with `bytes`, keeping backupPath as a copy of the old one
+// until the replacement succeeded. False, with the reason, when the history is unchanged.
+bool replaceHistory(const QString& historyPath, const QByteArray& bytes, const QString& backupPath,
+                    QString* error = nullptr);
+
+// The file a transfer's body is written into, chunk by chunk. It starts empty, so no byte of an
+// earlier file under that name survives; every write is checked.
+class ReceivedFile {
+public:
+    explicit ReceivedFile(const QString& path);
+
+    bool isOpen() const { return file_.isOpen(); }
+    bool append(const QByteArray& chunk);
+    // Flushes and closes; false when the data may not all be on disk.
+    bool finish();
+    QString errorString() const { return error_; }
+
+private:
+    QFile file_;
+    QString error_;
+};
+
+// The files a player fetched by hand, installed from a folder of their choosing.
+enum class LoadOutcome {
+    Missing,      // not in the folder: skipped
+    Unreadable,   // there, but could not be read
+    Refused,      // no valid results file: the history is unchanged
+    NotReplaced,  // valid, but the history could not be replaced: it is unchanged
+    Loaded,
+};
+
+struct LoadResult {
+    QString serverFile;  // "XWQPowerball.rtl"
+    LoadOutcome outcome = LoadOutcome::Missing;
+    ResultsCheck check;
+    QString error;
+};
+
+// Checks folder/serverFile and, when it is a valid results file, puts it in place of the
+// game's history in the data folder, with the backup there too.
+LoadResult loadResultsFile(const QString& folder, const QString& serverFile,
+                           const QString& datapath);
+
+// What the loader tells the player: one line per file that was in the folder, or that none was.
+QString loadReport(const std::vector<LoadResult>& results, const QString& dateorder);

@@ -1,0 +1,183 @@
+// The entry filter's Check and the text import on full files: 32,767 entries of six from 49
+// filtered by shared numbers (and by the sum band), and a 32,767-line text file imported. Runs
+// Qt offscreen on a temporary data folder through the windows' own handlers.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEvent>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include "entries/Form12.h"
+#include "entries/Form30.h"
+#include "entries/entrieswindows.h"
+#include "platform/application.h"
+#include "platform/clock.h"
+#include "platform/messagebox.h"
+#include "platform/windows.h"
+#include "shared/drawrecord.h"
+#include "shared/gamefiles.h"
+#include "shared/module1.h"
+
+namespace {
+
+constexpr int kRecords = kMaxRecordCount;
+const QDate kToday(2012, 3, 5);
+
+QTemporaryDir& dataFolder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+void writeFile(const QString& name, const QByteArray& bytes) {
+    QFile f(dataFile(dataFolder().path(), name));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+        qFatal("cannot write the benchmark data");
+    }
+}
+
+// Six different numbers from 49, at random: few pairs share five, so nearly every pair is
+// compared.
+std::vector<std::array<int, 6>> randomEntries() {
+    std::mt19937 random(2012);
+    std::vector<std::array<int, 6>> all;
+    std::array<int, 49> pool{};
+    std::iota(pool.begin(), pool.end(), 1);
+    for (int r = 0; r < kRecords; ++r) {
+        std::shuffle(pool.begin(), pool.end(), random);
+        std::array<int, 6> e{};
+        std::copy_n(pool.begin(), 6, e.begin());
+        std::sort(e.begin(), e.end());
+        all.push_back(e);
+    }
+    return all;
+}
+
+QByteArray entryFile() {
+    DrawImage image;
+    int r = 0;
+    for (const auto& e : randomEntries()) {
+        DrawRecord rec;
+        for (int i = 0; i < 6; ++i) {
+            rec.balls[static_cast<std::size_t>(i)] = static_cast<qint16>(e[i]);
+        }
+        rec.extra = static_cast<qint16>(r % 26 + 1);
+        image.write(++r, rec);
+    }
+    DrawRecord first = image.read(1);
+    first.count = r;
+    image.write(1, first);
+    return image.bytes();
+}
+
+QByteArray textFile() {
+    QByteArray text;
+    int r = 0;
+    for (const auto& e : randomEntries()) {
+        for (int n : e) {
+            text += QByteArray::number(n) + ',';
+        }
+        text += "PB " + QByteArray::number(++r % 26 + 1) + "\r\n";
+    }
+    return text;
+}
+
+void game() {
+    resetModule1();
+    m1().datapath = dataFolder().path();
+    m1().dateorder = QStringLiteral("DDMMYY");
+    m1().gamename = QStringLiteral("Lotto");
+    m1().mainpool = 49;
+    m1().mainperentry = 6;
+    m1().bonuspool = 26;
+    m1().bonusperentry = 1;
+    m1().extraballid = QStringLiteral("PB");
+    m1().selectionfile = dataFile(dataFolder().path(), QStringLiteral("Lotto05Mar2012.lot"));
+}
+
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Check with the duplicate coverage filter at the threshold of the argument (5: almost no
+// entry marked, so the most pairs compared), and with the sum band as well when asked; the
+// list of 32,767 lines is filled as the window fills it.
+void BM_FilterCheck(benchmark::State& state) {
+    game();
+    writeFile(QStringLiteral("Lotto05Mar2012.lot"), entryFile());
+    auto& w = *platform::Windows::get<Form12>(Form12::kName);
+    w.Check1->setChecked(state.range(1) != 0);
+    w.Check2->setChecked(true);
+    (state.range(0) == 5 ? w.Option3 : w.Option1)->setChecked(true);
+    for (auto _ : state) {
+        w.Command1_Click();
+        benchmark::DoNotOptimize(w.List1->count());
+    }
+    if (w.List1->count() != kRecords) {
+        state.SkipWithError("the entries were not listed");
+    }
+    state.counters["marked"] = w.checkedcount;
+    platform::Windows::unloadAll();
+    settle();
+}
+
+// Import of a 32,767-line file into an empty dated file: read, check, write.
+void BM_Import(benchmark::State& state) {
+    game();
+    writeFile(QStringLiteral("entries.csv"), textFile());
+    auto& w = *platform::Windows::get<Form30>(Form30::kName);
+    w.File1->setPath(dataFolder().path());
+    w.File1->setFileName(QStringLiteral("entries.csv"));
+    const QString target = dataFile(dataFolder().path(), QStringLiteral("Lotto05Mar2012.lot"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(target);
+        state.ResumeTiming();
+        w.Command3_Click();
+    }
+    if (QFile(target).size() != qint64{kRecords} * DrawRecord::kSize) {
+        state.SkipWithError("the entries were not imported");
+    }
+    platform::Windows::unloadAll();
+    settle();
+}
+
+}  // namespace
+
+BENCHMARK(BM_FilterCheck)->Args({5, 0})->Args({3, 0})->Args({5, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    QApplication application(argc, argv);
+    if (!dataFolder().isValid()) {
+        return 1;
+    }
+    platform::setAppPath(dataFolder().path());
+    platform::setClock([] { return QDateTime(kToday, QTime(12, 0)); });
+    platform::setMessageHandler([](const QString&, platform::MsgButtons buttons) {
+        return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes
+                                                      : platform::MsgAnswer::Ok;
+    });
+    registerEntriesWindows();
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,104 @@
+// The file chooser's lists: the file list's patterns and its choice across refreshes, the folder
+// list's Change only from the player, and the drive list's roots.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/filelists.h"
+
+namespace {
+
+void touch(const QString& path) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+}
+
+QStringList names(const QListWidget& list) {
+    QStringList out;
+    for (int i = 0; i < list.count(); ++i) {
+        out << list.item(i)->text();
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(FileListBox, ListsTheFilesOfItsPatternsOnly) {
+    QTemporaryDir dir;
+    for (const char* name : {"b.txt", "a.CSV", "c.csv", "d.lot", "e.txt~"}) {
+        touch(dir.filePath(name));
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.txt"));
+    platform::FileListBox files;
+    files.setPattern("*.txt;*.csv");
+    files.setPath(dir.path());
+    // Patterns ignore letter case, as the player's other systems do.
+    EXPECT_EQ(names(files), (QStringList{"a.CSV", "b.txt", "c.csv"}));
+    EXPECT_EQ(files.pattern(), QStringLiteral("*.txt;*.csv"));
+}
+
+TEST(FileListBox, KeepsTheChoiceOnRefreshButNotInANewFolder) {
+    QTemporaryDir dir;
+    touch(dir.filePath("a.lot"));
+    touch(dir.filePath("b.lot"));
+    platform::FileListBox files;
+    files.setPattern("*.lot");
+    files.setPath(dir.path());
+    EXPECT_TRUE(files.fileName().isEmpty());
+    files.setFileName("b.lot");
+    EXPECT_EQ(files.fileName(), QStringLiteral("b.lot"));
+    touch(dir.filePath("0.lot"));
+    files.refresh();
+    EXPECT_EQ(names(files), (QStringList{"0.lot", "a.lot", "b.lot"}));
+    EXPECT_EQ(files.fileName(), QStringLiteral("b.lot"));
+    QFile::remove(dir.filePath("b.lot"));
+    files.refresh();
+    EXPECT_TRUE(files.fileName().isEmpty());
+    files.setFileName("a.lot");
+    files.setPath(dir.path());
+    EXPECT_TRUE(files.fileName().isEmpty());
+}
+
+TEST(FileListBox, ClickComesFromThePlayer) {
+    QTemporaryDir dir;
+    touch(dir.filePath("a.lot"));
+    platform::FileListBox files;
+    files.setPattern("*.lot");
+    files.setPath(dir.path());
+    QSignalSpy clicks(&files, &platform::FileListBox::Click);
+    files.setFileName("a.lot");
+    EXPECT_EQ(clicks.count(), 0);
+    files.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&files));
+    const QRect row = files.visualItemRect(files.item(0));
+    QTest::mouseClick(files.viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(DirListBox, SetPathRaisesNoChange) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    platform::DirListBox folders;
+    QSignalSpy changes(&folders, &platform::DirListBox::Change);
+    folders.setPath(dir.filePath("sub"));
+    EXPECT_EQ(folders.path(), dir.filePath("sub"));
+    QCoreApplication::processEvents();  // folders the background reading reported so far
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(folders.path(), dir.filePath("sub"));
+}
+
+TEST(DriveListBox, OffersTheRootFirstAndFindsTheDriveOfAFolder) {
+    const QStringList roots = platform::driveRoots();
+    ASSERT_FALSE(roots.isEmpty());
+    EXPECT_EQ(roots.front(), QDir::rootPath());
+    platform::DriveListBox drives;
+    QSignalSpy changes(&drives, &platform::DriveListBox::Change);
+    drives.setDriveOf(QDir::tempPath());
+    EXPECT_TRUE(QDir::tempPath().startsWith(drives.drive()));
+    EXPECT_EQ(changes.count(), 0);
+}
