@@ -22,8 +22,8 @@ Deletepick34::Deletepick34(QWidget* parent) : platform::Form(kName, parent) {
                               this),
                    "Label1");
     Label1->setWordWrap(true);
-    File1 = named(new QListWidget(this), "File1");
-    File1->setSelectionMode(QAbstractItemView::SingleSelection);
+    File1 = named(new platform::FileListBox(this), "File1");
+    File1->setPattern(QStringLiteral("Pick3*.lot;Pick4*.lot"));
     auto* filesLabel = new QLabel(QStringLiteral("Files"), this);
     Label2 = named(new QLabel(QStringLiteral("Contents/Entries"), this), "Label2");
     List2 = named(new QListWidget(this), "List2");
@@ -52,13 +52,7 @@ Deletepick34::Deletepick34(QWidget* parent) : platform::Form(kName, parent) {
     layout->addLayout(buttons, 3, 0, 1, 2);
     resize(twipsToPixels(7200), twipsToPixels(5400));
 
-    // The list follows the selection, by mouse or by keyboard alike; the row the list marks
-    // as current when it takes the focus is not selected, and is no choice of the player's.
-    connect(File1, &QListWidget::itemSelectionChanged, this, [this] {
-        if (selectedFile() != nullptr) {
-            File1_Click();
-        }
-    });
+    connect(File1, &platform::FileListBox::Click, this, &Deletepick34::File1_Click);
     connect(Command3, &QPushButton::clicked, this, &Deletepick34::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &Deletepick34::Command1_Click);
     setOpener(windownames::Pick3, platform::HandBack::EnableAndRaise);
@@ -70,10 +64,7 @@ void Deletepick34::Form_Load() {
 }
 
 void Deletepick34::refreshFiles() {
-    const QSignalBlocker quiet(File1);
-    File1->clear();
-    File1->addItems(pickEntryFileNames(m1().datapath));
-    File1->setCurrentRow(-1);
+    File1->setPath(m1().datapath);
     keptpath_.clear();
 }
 
@@ -82,18 +73,13 @@ void Deletepick34::File1_Click() {
     viewandcreate();
 }
 
-const QListWidgetItem* Deletepick34::selectedFile() const {
-    const QList<QListWidgetItem*> selected = File1->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
-}
-
 void Deletepick34::viewandcreate() {
-    const QListWidgetItem* item = selectedFile();
-    if (item == nullptr) {
+    const QString name = File1->fileName();
+    keptpath_.clear();
+    // Only a plain file the folder listed: a link would lead outside the data folder.
+    if (name.isEmpty() || !isPlainFileIn(m1().datapath, name)) {
         return;
     }
-    // Only names the folder listed, so the path stays inside the data folder.
-    const QString name = item->text();
     keptpath_ = dataFile(m1().datapath, name);
     QString error;
     const std::optional<PickImage> entries = PickImage::read(keptpath_, &error);
@@ -106,7 +92,7 @@ void Deletepick34::viewandcreate() {
 }
 
 void Deletepick34::Command3_Click() {
-    if (selectedFile() == nullptr || keptpath_.isEmpty()) {
+    if (File1->fileName().isEmpty() || keptpath_.isEmpty()) {
         msgBox(QStringLiteral("You have not selected a file for deletion"));
         return;
     }

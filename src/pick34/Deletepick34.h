@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/windownames.h"
+#include "platform/filelists.h"
 #include "platform/form.h"
 
 class Deletepick34 : public platform::Form {
@@ -23,7 +24,7 @@ public:
     void closeBox() override;
 
     // The file list box of the data folder.
-    QListWidget* File1;
+    platform::FileListBox* File1;
     QLabel* Label2;  // Contents/Entries
     QListWidget* List2;
     QLabel* Label1;
@@ -35,7 +36,6 @@ public:
 
 private:
     void refreshFiles();
-    const QListWidgetItem* selectedFile() const;
 
     QString keptpath_;
 };

@@ -1,15 +1,8 @@
 #include "pick34/p34stats.h"
 
-#include <algorithm>
-
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include "app/module1routines.h"
 #include "pick34/logic/pickfiles.h"
@@ -66,14 +59,12 @@ p34stats::p34stats(QWidget* parent) : platform::Form(kName, parent) {
     drawn->addWidget(Frame3);
     drawn->addWidget(List1, 1);
 
-    auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Sum Distribution of Results"));
-    chart->legend()->hide();
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->setBackgroundRoundness(0);
-    MSChart1 = named(new QChartView(chart, this), "MSChart1");
-    MSChart1->setRenderHint(QPainter::Antialiasing);
+    Frame4 = named(new QGroupBox(QStringLiteral("Sum Distribution of Results"), this), "Frame4");
+    MSChart1 = named(new platform::BarChart(Frame4), "MSChart1");
+    MSChart1->setSeriesColour(QColor(0, 0, 255));
     MSChart1->setMinimumSize(twipsToPixels(9600), twipsToPixels(4500));
+    auto* sums = new QVBoxLayout(Frame4);
+    sums->addWidget(MSChart1);
 
     Command2 =
         named(new QPushButton(QStringLiteral("Update Display Using Specified Settings"), this),
@@ -85,7 +76,7 @@ p34stats::p34stats(QWidget* parent) : platform::Form(kName, parent) {
     left->addWidget(Frame2, 1);
     left->addWidget(Command2);
     auto* right = new QVBoxLayout;
-    right->addWidget(MSChart1, 1);
+    right->addWidget(Frame4, 1);
     auto* close = new QHBoxLayout;
     close->addStretch();
     close->addWidget(Command1);
@@ -197,38 +188,14 @@ void p34stats::graph(int game, StatsMode mode) {
 }
 
 void p34stats::drawSumChart(const std::vector<double>& totals) {
-    QChart* chart = MSChart1->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
+    QList<platform::ChartRow> rows;
+    rows.reserve(static_cast<qsizetype>(totals.size()));
+    for (std::size_t sum = 0; sum < totals.size(); ++sum) {
+        rows.push_back({sumLabel(static_cast<int>(sum)), totals[sum]});
     }
-    auto* set = new QBarSet(QString());
-    auto* sums = new QBarCategoryAxis;
-    // Up to 37 labels side by side: a smaller font keeps every one whole.
-    QFont small = sums->labelsFont();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
-    sums->setLabelsFont(small);
-    double top = 0;
-    for (std::size_t s = 0; s < totals.size(); ++s) {
-        *set << totals[s];
-        sums->append(sumLabel(static_cast<int>(s)));
-        top = std::max(top, totals[s]);
-    }
-    set->setColor(QColor(0, 0, 255));
-    set->setBorderColor(QColor(0, 0, 255));
-    auto* series = new QBarSeries;
-    series->append(set);
-    series->setBarWidth(0.7);
-    chart->addSeries(series);
-    chart->addAxis(sums, Qt::AlignBottom);
-    series->attachAxis(sums);
-    auto* times = new QValueAxis;
-    times->setLabelFormat(QStringLiteral("%d"));
-    times->setRange(0, std::max(top, 1.0));
-    times->applyNiceNumbers();
-    chart->addAxis(times, Qt::AlignLeft);
-    series->attachAxis(times);
+    // One row for every sum, 0 included: 28 in Pick 3, 37 in Pick 4.
+    MSChart1->setRowCount(static_cast<int>(rows.size()));
+    MSChart1->setChartData(rows);
 }
 
 void p34stats::Command1_Click() {

@@ -4,7 +4,6 @@
 // enabled beside it and closes it when it closes itself.
 #include <vector>
 
-#include <QChartView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +13,7 @@
 
 #include "app/windownames.h"
 #include "pick34/logic/pickstats.h"
+#include "platform/chart.h"
 #include "platform/datepicker.h"
 #include "platform/form.h"
 
@@ -47,7 +47,8 @@ public:
     QRadioButton* Option3;
     QLineEdit* Text1;
     QListWidget* List1;
-    QChartView* MSChart1;
+    QGroupBox* Frame4;  // Sum Distribution of Results
+    platform::BarChart* MSChart1;
     QPushButton* Command2;
     QPushButton* Command1;
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "pick34/Deletepick34.h"
 #include "pick3_helpers.h"
@@ -43,9 +44,9 @@ protected:
         return all;
     }
     static void click(Deletepick34& d, const QString& name) {
-        const auto found = d.File1->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << name.toStdString();
-        d.File1->setCurrentItem(found[0]);
+        d.File1->setFileName(name);
+        ASSERT_EQ(d.File1->fileName(), name);
+        d.File1_Click();
     }
 };
 
@@ -65,6 +66,17 @@ TEST_F(PickDeleteWindow, ListsThePickEntryFilesAndTheEntriesOfTheOneClicked) {
     writeFile("Pick3Day01Mar2012.lot", pickEntry(0, {1, 2, 3}));
     click(d, "Pick3Day01Mar2012.lot");
     EXPECT_EQ(d.List2->count(), 0);
+}
+
+TEST_F(PickDeleteWindow, ALinkIsListedButNeitherReadNorDeleted) {
+    QFile::link(file("Pick4StandNight.lot"), file("Pick4Link.lot"));
+    Pick3& w = open(3);
+    Deletepick34& d = openDelete(w);
+    click(d, "Pick4Link.lot");
+    EXPECT_EQ(d.List2->count(), 0);
+    messages().expect("You have not selected a file for deletion");
+    d.Command3_Click();
+    EXPECT_TRUE(QFileInfo(file("Pick4Link.lot")).isSymLink());
 }
 
 TEST_F(PickDeleteWindow, DeleteBeforeAnyFileIsClickedSaysSo) {

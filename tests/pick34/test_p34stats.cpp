@@ -4,11 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-
 #include "pick34/p34stats.h"
 #include "pick3_helpers.h"
 #include "platform/windows.h"
@@ -40,27 +35,19 @@ protected:
         writeFile(game == 4 ? "XWPick4Night.rtl" : "XWPick3Night.rtl", draws);
         return openStats(open(game));
     }
-    static QBarSet* bars(p34stats& s) {
-        const auto series = s.MSChart1->chart()->series();
-        if (series.size() != 1) {
-            return nullptr;
-        }
-        const auto sets = static_cast<QBarSeries*>(series[0])->barSets();
-        return sets.size() == 1 ? sets[0] : nullptr;
-    }
     static std::vector<double> values(p34stats& s) {
         std::vector<double> v;
-        if (QBarSet* set = bars(s)) {
-            for (int i = 0; i < set->count(); ++i) {
-                v.push_back(set->at(i));
-            }
+        for (const platform::ChartRow& row : s.MSChart1->chartData()) {
+            v.push_back(row.value);
         }
         return v;
     }
     static QStringList labels(p34stats& s) {
-        const auto axes = s.MSChart1->chart()->axes(Qt::Horizontal);
-        return axes.isEmpty() ? QStringList()
-                              : static_cast<QBarCategoryAxis*>(axes[0])->categories();
+        QStringList all;
+        for (const platform::ChartRow& row : s.MSChart1->chartData()) {
+            all << row.label;
+        }
+        return all;
     }
     static double total(p34stats& s) {
         const std::vector<double> v = values(s);
@@ -88,6 +75,7 @@ TEST_F(PickStatsWindow, OpensOnTheWholeHistoryListingEveryNumber) {
     EXPECT_EQ(line(s, 123), QStringLiteral("123 Drawn 2 Times"));
     // Every row of the sums, 0 to 27, each labelled; the bars add up to the draws counted.
     ASSERT_EQ(values(s).size(), 28u);
+    EXPECT_EQ(s.MSChart1->rowCount(), 28);
     EXPECT_EQ(labels(s).first(), QStringLiteral(" 0"));
     EXPECT_EQ(labels(s).last(), QStringLiteral(" 27"));
     EXPECT_EQ(total(s), 5);
@@ -176,6 +164,7 @@ TEST_F(PickStatsWindow, PickFourHasThirtySevenSumRows) {
     ASSERT_EQ(s.List1->count(), 10000);
     EXPECT_EQ(line(s, 12), QStringLiteral("0012 Drawn 1 Times"));
     ASSERT_EQ(values(s).size(), 37u);
+    EXPECT_EQ(s.MSChart1->rowCount(), 37);
     EXPECT_EQ(labels(s).last(), QStringLiteral(" 36"));
     EXPECT_EQ(values(s)[36], 1);
     EXPECT_EQ(values(s)[3], 1);

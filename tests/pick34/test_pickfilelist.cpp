@@ -16,16 +16,15 @@ namespace {
 class PickFileList : public KestrovaTest {};
 }  // namespace
 
-TEST_F(PickFileList, ListsOnlyThePlainPickEntryFilesSortedWhateverTheirCase) {
-    for (const char* name : {"Pick4StandNight.lot", "Pick3Night05Mar2012.lot", "XWPick3Day.rtl",
-                             "Pick3Day.txt", "Other.lot", "game1.dat", "pick3lower.lot"}) {
-        writeFile(QString::fromLatin1(name), {});
-    }
+TEST_F(PickFileList, OnlyAPlainFileOfTheFolderIsRead) {
+    writeFile("Pick3Night05Mar2012.lot", {});
     QDir(dataPath()).mkdir("Pick3Folder.lot");
     QFile::link(file("Pick3Night05Mar2012.lot"), file("Pick3Link.lot"));
-    EXPECT_EQ(pickEntryFileNames(dataPath()),
-              QStringList({"pick3lower.lot", "Pick3Night05Mar2012.lot", "Pick4StandNight.lot"}));
-    EXPECT_TRUE(pickEntryFileNames(file("missing")).isEmpty());
+    EXPECT_TRUE(isPlainFileIn(dataPath(), "Pick3Night05Mar2012.lot"));
+    for (const char* name : {"Pick3Folder.lot", "Pick3Link.lot", "Missing.lot", "", ".", "..",
+                             "../Pick3Night05Mar2012.lot", "sub/Pick3.lot"}) {
+        EXPECT_FALSE(isPlainFileIn(dataPath(), QString::fromLatin1(name))) << name;
+    }
 }
 
 TEST(PickDeletionLine, DigitCountFollowsTheFileName) {

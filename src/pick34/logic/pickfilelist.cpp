@@ -5,10 +5,12 @@
 
 #include "shared/safefile.h"
 
-QStringList pickEntryFileNames(const QString& folder) {
-    const QDir dir(folder);
-    return dir.entryList({QStringLiteral("Pick3*.lot"), QStringLiteral("Pick4*.lot")},
-                         QDir::Files | QDir::NoSymLinks, QDir::Name | QDir::IgnoreCase);
+bool isPlainFileIn(const QString& folder, const QString& name) {
+    if (name.isEmpty() || name.contains(u'/') || name == u"." || name == u"..") {
+        return false;
+    }
+    const QFileInfo info(QDir(folder).filePath(name));
+    return info.isFile() && !info.isSymLink();
 }
 
 QString deletionline(const PickRecord& entry, const QString& fileName) {

@@ -1,14 +1,13 @@
 #pragma once
-// The entry files the file deletion window lists, what it shows of one, and which one it must
-// not delete.
+// What the file deletion window shows of an entry file, which files it may read and which one
+// it must not delete.
 #include <QString>
 #include <QStringList>
 
 #include "pick34/logic/pickrecord.h"
 
-// The names of the Pick entry files in the folder ("Pick3*.lot", "Pick4*.lot"), sorted. Only
-// plain files: a link would lead outside the folder.
-QStringList pickEntryFileNames(const QString& folder);
+// Whether the name is that of a plain file of the folder: no link, no folder, no path.
+bool isPlainFileIn(const QString& folder, const QString& name);
 
 // An entry as the deletion window shows it: the digits joined by single blanks, three when the
 // file name holds "Pick3", four when it holds "Pick4", nothing when it holds neither.

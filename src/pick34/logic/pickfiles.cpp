@@ -37,16 +37,6 @@ QString pickStandingFileName(int game, PickTime time) {
            QStringLiteral(".lot");
 }
 
-QString pickerFormat(const QString& dateorder) {
-    if (dateorder == u"YYMMDD") {
-        return QStringLiteral("yyy MMMM dd");
-    }
-    if (dateorder == u"MMDDYY") {
-        return QStringLiteral("MMMM dd yyy");
-    }
-    return QStringLiteral("dd MMMM yyy");
-}
-
 QString getstringdate(int year, int month, int day) {
     return QStringLiteral("%1%2%3")
         .arg(year)

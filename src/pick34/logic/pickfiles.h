@@ -28,9 +28,6 @@ QString pickDatedEntryFileName(int game, PickTime time, const QDate& date,
 // "Pick3StandDay.lot" .. "Pick4StandNight.lot".
 QString pickStandingFileName(int game, PickTime time);
 
-// The date pickers' display format for the date order ("dd MMMM yyy" for "DDMMYY").
-QString pickerFormat(const QString& dateorder);
-
 // The date as text of its eight-digit key: the year, then two-digit month and day.
 QString getstringdate(int year, int month, int day);
 // Whether the path names a folder; a plain file or a missing path is not one.
