@@ -122,6 +122,10 @@ void Pick3::updatedisplay(bool deleteoldifempty, bool clearwinninglines, bool up
 
 void Pick3::Command6_Click() {
     updatedisplay(true, false, false);
+    // The history and statistics stay open beside this window; they show its files, so they go
+    // with it.
+    Windows::unload(windownames::p34history);
+    Windows::unload(windownames::p34stats);
     handBackAndUnload();
 }
 
@@ -130,6 +134,10 @@ void Pick3::mnuExit_Click() {
 }
 
 void Pick3::closeBox() {
+    // While the adding or file deletion window has it disabled, it waits for that window.
+    if (!isEnabled()) {
+        return;
+    }
     Command6_Click();
 }
 

@@ -1,6 +1,7 @@
 // The Pick window's digit distribution chart and its position items.
 #include <gtest/gtest.h>
 
+#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -44,6 +45,11 @@ TEST_F(PickChart, FirstPositionIsShownAtOpening) {
     EXPECT_TRUE(w.mnusg1->isChecked());
     EXPECT_EQ(values(w), (std::vector<int>{0, 2, 0, 0, 0, 0, 0, 0, 0, 1}));
     EXPECT_EQ(bars(w)->color(), QColor(255, 0, 0));
+    // One row per digit, labelled with a blank and the digit.
+    const auto axes = w.MSChart1->chart()->axes(Qt::Horizontal);
+    ASSERT_EQ(axes.size(), 1);
+    EXPECT_EQ(static_cast<QBarCategoryAxis*>(axes[0])->categories(),
+              QStringList({" 0", " 1", " 2", " 3", " 4", " 5", " 6", " 7", " 8", " 9"}));
     EXPECT_EQ(w.Label2->text(),
               QStringLiteral("Number of times numbers drawn in first position of draw result. "
                              "Total draws = 3"));

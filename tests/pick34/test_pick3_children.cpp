@@ -15,10 +15,10 @@ namespace {
 
 class PickChildren : public Pick3Test {
 protected:
-    void closeChild(const char* name) {
+    void closeChild(const char* name, const char* close = "Command1") {
         platform::Form* child = Windows::find(QString::fromLatin1(name));
         ASSERT_NE(child, nullptr) << name;
-        child->findChild<QPushButton*>("Command1")->click();
+        child->findChild<QPushButton*>(close)->click();
         EXPECT_EQ(Windows::find(QString::fromLatin1(name)), nullptr);
     }
 };
@@ -46,12 +46,22 @@ TEST_F(PickChildren, AddingAndFileDeletionDisableThePickWindowUntilTheyClose) {
     EXPECT_FALSE(w.isEnabled());
     EXPECT_EQ(w.List2->count(), 0);
     EXPECT_EQ(Windows::find("AddEntriesP34")->windowTitle(), QStringLiteral("Pick 4 Entries"));
-    closeChild("AddEntriesP34");
+    closeChild("AddEntriesP34", "Command3");
     EXPECT_TRUE(w.isEnabled());
     w.mnuDelete_Click();
     EXPECT_FALSE(w.isEnabled());
     closeChild("Deletepick34");
     EXPECT_TRUE(w.isEnabled());
+}
+
+TEST_F(PickChildren, ItsCloseBoxWaitsWhileAChildHasItDisabled) {
+    Pick3& w = open(3);
+    w.Command4_Click();
+    w.close();
+    EXPECT_EQ(Windows::find(Pick3::kName), &w);
+    closeChild("AddEntriesP34", "Command3");
+    w.close();
+    EXPECT_EQ(Windows::find(Pick3::kName), nullptr);
 }
 
 TEST_F(PickChildren, HistoryAndStatsLeaveItEnabled) {

@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 
+#include "pick34/AddEntriesP34.h"
 #include "pick3_helpers.h"
+#include "platform/windows.h"
 #include "shared/filefaults.h"
 #include "shared/module1.h"
 
@@ -125,6 +127,35 @@ TEST_P(PickFileSafety, CopyingToTheOtherDrawTime) {
     expectUnchanged();
 }
 
+TEST_P(PickFileSafety, AddingAnEntryByHand) {
+    writeFile(kDated, entries({{1, 1, 1}}));
+    Pick3& w = openArmed();
+    w.Command4_Click();
+    auto* add = platform::Windows::live<AddEntriesP34>(AddEntriesP34::kName);
+    ASSERT_NE(add, nullptr);
+    add->Text1->setText("407");
+    messages().expect(failure("The entries could not be added."));
+    add->Command1_Click();
+    expectUnchanged();
+    EXPECT_EQ(w.List1->count(), 1);
+    EXPECT_EQ(w.Text2->text(), QStringLiteral("1"));
+    EXPECT_EQ(add->Text3->text(), QStringLiteral("1"));
+}
+
+TEST_P(PickFileSafety, AddingSuggestedPicks) {
+    writeFile(kDated, entries({{1, 1, 1}}));
+    Pick3& w = openArmed();
+    w.Command4_Click();
+    auto* add = platform::Windows::live<AddEntriesP34>(AddEntriesP34::kName);
+    ASSERT_NE(add, nullptr);
+    add->Text2->setText("20");
+    messages().expect(failure("The entries could not be added."));
+    add->Command2_Click();
+    expectUnchanged();
+    EXPECT_EQ(w.List1->count(), 1);
+    EXPECT_EQ(add->Text3->text(), QStringLiteral("1"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Pick, PickFileSafety,
                          ::testing::Values(Step::Write, Step::Flush, Step::Commit),
                          [](const auto& info) {
@@ -175,6 +206,21 @@ TEST_F(PickFileRemoval, AnEmptyEntryFileThePlayerMayOnlyReadStaysWhenLeft) {
     Pick3& w = open(3);
     w.Command6_Click();
     EXPECT_TRUE(exists(kDated));
+}
+
+TEST_F(PickFileRemoval, EntriesAreNotAddedToAFileThePlayerMayOnlyRead) {
+    writeFile(kDated, entries({{1, 1, 1}}));
+    makeReadOnly(kDated);
+    Pick3& w = open(3);
+    w.Command4_Click();
+    auto* add = platform::Windows::live<AddEntriesP34>(AddEntriesP34::kName);
+    ASSERT_NE(add, nullptr);
+    add->Text1->setText("407");
+    messages().expect("The entries could not be added. Existing file " + file(kDated) +
+                      " is not writable");
+    add->Command1_Click();
+    EXPECT_EQ(readFile(kDated), entries({{1, 1, 1}}));
+    EXPECT_EQ(w.List1->count(), 1);
 }
 
 TEST_F(PickFileRemoval, AStandingFileThePlayerMayOnlyReadIsNotOverwritten) {
