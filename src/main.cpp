@@ -12,8 +12,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    // The main window's subsystem, and stand-ins for the windows of the subsystems not built yet;
-    // each register<Subsystem>Windows() below replaces the stand-ins of its own windows.
     registerAppWindows();
     registerWheelWindows();
     registerPick34Windows();

@@ -6,7 +6,6 @@
 #include "app/Form3.h"
 #include "app/editEntry.h"
 #include "app/frmAbout.h"
-#include "app/placeholderform.h"
 #include "platform/windows.h"
 
 void registerAppWindows() {
@@ -16,5 +15,4 @@ void registerAppWindows() {
     platform::Windows::registerWindow<Form14>(Form14::kName);
     platform::Windows::registerWindow<editEntry>(editEntry::kName);
     platform::Windows::registerWindow<frmAbout>(frmAbout::kName);
-    registerPlaceholderWindows();
 }

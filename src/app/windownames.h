@@ -1,6 +1,6 @@
 #pragma once
 // The name of every window of the program, by subsystem. A window's kName, its launcher and
-// its stand-in all use these constants, so a misspelt window name does not compile.
+// the tests' stand-ins all use these constants, so a misspelt window name does not compile.
 #include <QString>
 
 namespace windownames {

@@ -1,11 +1,13 @@
 #include "app/app_helpers.h"
 
 #include "app/appwindows.h"
+#include "app/standin_helpers.h"
 #include "platform/windows.h"
 
 void MainWindowTest::SetUp() {
     KestrovaTest::SetUp();
     registerAppWindows();
+    registerStandInWindows();
 }
 
 GameRecord MainWindowTest::game(const QString& name, int balls, int pool, int bonus,

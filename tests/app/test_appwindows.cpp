@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_helpers.h"
-#include "app/appwindows.h"
-#include "app/placeholderform.h"
+#include "app/standin_helpers.h"
 #include "app/windownames.h"
 #include "platform/windows.h"
 
@@ -19,11 +18,11 @@ public:
 
 TEST_F(MainWindowTest, ASubsystemsWindowReplacesItsStandInForGood) {
     using platform::Windows;
-    ASSERT_NE(Windows::get<PlaceholderForm>(windownames::Form12), nullptr);
+    ASSERT_NE(Windows::get<StandInForm>(windownames::Form12), nullptr);
     Windows::unload(windownames::Form12);
 
     Windows::registerWindow<Form12>(windownames::Form12);
-    registerAppWindows();  // as a test of a subsystem may run it again
+    registerStandInWindows();  // as a later set-up may run it again
     EXPECT_NE(Windows::get<Form12>(windownames::Form12), nullptr);
-    EXPECT_EQ(Windows::live<PlaceholderForm>(windownames::Form12), nullptr);
+    EXPECT_EQ(Windows::live<StandInForm>(windownames::Form12), nullptr);
 }

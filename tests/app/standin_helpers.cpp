@@ -1,4 +1,4 @@
-#include "app/placeholderform.h"
+#include "app/standin_helpers.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -10,7 +10,7 @@
 
 using platform::named;
 
-PlaceholderForm::PlaceholderForm(const QString& name, const QString& caption)
+StandInForm::StandInForm(const QString& name, const QString& caption)
     : platform::Form(name) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
@@ -19,12 +19,12 @@ PlaceholderForm::PlaceholderForm(const QString& name, const QString& caption)
               "Label1"));
     auto* close = named(new QPushButton(QStringLiteral("Close"), this), "Command1");
     layout->addWidget(close);
-    connect(close, &QPushButton::clicked, this, &PlaceholderForm::Command1_Click);
+    connect(close, &QPushButton::clicked, this, &StandInForm::Command1_Click);
     setOpener(windownames::Form1);
     setEscapeCloses();
 }
 
-void PlaceholderForm::Command1_Click() {
+void StandInForm::Command1_Click() {
     // The printer choice hands back to the playslip configuration when that opened it.
     if (objectName() == windownames::Form11 && !m1().printersfrommain) {
         setOpener(windownames::configure);
@@ -32,7 +32,7 @@ void PlaceholderForm::Command1_Click() {
     handBackAndUnload();
 }
 
-void PlaceholderForm::closeBox() {
+void StandInForm::closeBox() {
     Command1_Click();
 }
 
@@ -57,7 +57,7 @@ QString captionAtLoad(const QString& name, const QString& fallback) {
 
 }  // namespace
 
-void registerPlaceholderWindows() {
+void registerStandInWindows() {
     struct Stand {
         const QString& name;
         const char* caption;
@@ -94,7 +94,7 @@ void registerPlaceholderWindows() {
         bool Module1::*flag = s.flag;
         const platform::HandBack how = s.handBack;
         platform::Windows::registerWindow(name, [name, caption, flag, how] {
-            auto form = std::make_unique<PlaceholderForm>(name, caption);
+            auto form = std::make_unique<StandInForm>(name, caption);
             form->setWindowTitle(captionAtLoad(name, caption));
             form->setOpener(windownames::Form1, how);
             if (flag != nullptr) {
