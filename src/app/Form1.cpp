@@ -5,28 +5,19 @@
 #include <QVBoxLayout>
 
 #include "app/pictureicons.h"
+#include "platform/menus.h"
 #include "platform/twips.h"
 #include "platform/windows.h"
 
 using platform::named;
 using platform::twipsToPixels;
 
+using platform::menuItem;
+using platform::submenu;
+
 namespace {
 
 const QString kTitle = QStringLiteral("Kestrova Powerball and Mega Millions");
-
-QAction* item(QMenu* menu, const char* name, const QString& caption) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(QString::fromLatin1(name));
-    return a;
-}
-
-QMenu* submenu(QWidget* parent, const char* name, const QString& caption) {
-    auto* menu = new QMenu(caption, parent);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
 
 QLineEdit* countBox(QWidget* parent, const char* name) {
     auto* box = named(new QLineEdit(QStringLiteral("0"), parent), name);
@@ -50,34 +41,34 @@ void Form1::buildMenus() {
     menuBar = named(new QMenuBar(this), "menuBar");
 
     mnuFile = submenu(this, "mnuFile", QStringLiteral("&File"));
-    mnuResults = item(mnuFile, "mnuResults", QStringLiteral("Update Results"));
-    mnuLoadRTLs = item(mnuFile, "mnuLoadRTLs", QStringLiteral("Load Downloaded Results"));
+    mnuResults = menuItem(mnuFile, "mnuResults", QStringLiteral("Update Results"));
+    mnuLoadRTLs = menuItem(mnuFile, "mnuLoadRTLs", QStringLiteral("Load Downloaded Results"));
     mnuFile->addSeparator();
     mnuConfigure = submenu(this, "mnuConfigure", QStringLiteral("Configure Game"));
     mnuFile->addMenu(mnuConfigure);
-    mnuName1 = item(mnuConfigure, "mnuName1", QStringLiteral("Game1"));
-    mnuName2 = item(mnuConfigure, "mnuName2", QStringLiteral("Game2"));
-    mnuName3 = item(mnuConfigure, "mnuName3", QStringLiteral("Game3"));
-    mnuName4 = item(mnuConfigure, "mnuName4", QStringLiteral("Game4"));
-    mnuName5 = item(mnuConfigure, "mnuName5", QStringLiteral("Game5"));
+    mnuName1 = menuItem(mnuConfigure, "mnuName1", QStringLiteral("Game1"));
+    mnuName2 = menuItem(mnuConfigure, "mnuName2", QStringLiteral("Game2"));
+    mnuName3 = menuItem(mnuConfigure, "mnuName3", QStringLiteral("Game3"));
+    mnuName4 = menuItem(mnuConfigure, "mnuName4", QStringLiteral("Game4"));
+    mnuName5 = menuItem(mnuConfigure, "mnuName5", QStringLiteral("Game5"));
     mnuFile->addSeparator();
-    mnuprinters = item(mnuFile, "mnuprinters", QStringLiteral("Select Printer"));
-    mnuTicketPrinting = item(mnuFile, "mnuTicketPrinting", QStringLiteral("Print Playslips"));
+    mnuprinters = menuItem(mnuFile, "mnuprinters", QStringLiteral("Select Printer"));
+    mnuTicketPrinting = menuItem(mnuFile, "mnuTicketPrinting", QStringLiteral("Print Playslips"));
     mnuFile->addSeparator();
-    mnuDelete = item(mnuFile, "mnuDelete", QStringLiteral("Entry File Deletion"));
-    mnuFilter = item(mnuFile, "mnuFilter", QStringLiteral("Filter Current Entry"));
-    mnuImport = item(mnuFile, "mnuImport", QStringLiteral("Import TXT Entry"));
+    mnuDelete = menuItem(mnuFile, "mnuDelete", QStringLiteral("Entry File Deletion"));
+    mnuFilter = menuItem(mnuFile, "mnuFilter", QStringLiteral("Filter Current Entry"));
+    mnuImport = menuItem(mnuFile, "mnuImport", QStringLiteral("Import TXT Entry"));
     mnuFile->addSeparator();
-    mnuExit = item(mnuFile, "mnuExit", QStringLiteral("Exit"));
+    mnuExit = menuItem(mnuFile, "mnuExit", QStringLiteral("Exit"));
     menuBar->addMenu(mnuFile);
 
     mnuStand = submenu(this, "mnuStand", QStringLiteral("Standing Entry"));
-    mnustandcreate = item(mnuStand, "mnustandcreate", QStringLiteral("Save as Standing Entry"));
-    mnuStandOpen = item(mnuStand, "mnuStandOpen", QStringLiteral("Open Standing Entry"));
+    mnustandcreate = menuItem(mnuStand, "mnustandcreate", QStringLiteral("Save as Standing Entry"));
+    mnuStandOpen = menuItem(mnuStand, "mnuStandOpen", QStringLiteral("Open Standing Entry"));
     menuBar->addMenu(mnuStand);
 
     mnuWheels = submenu(this, "mnuWheels", QStringLiteral("Wheels"));
-    mnuWheelCreate = item(mnuWheels, "mnuWheelCreate", QStringLiteral("Create"));
+    mnuWheelCreate = menuItem(mnuWheels, "mnuWheelCreate", QStringLiteral("Create"));
     mnuWheelOpen = submenu(this, "mnuWheelOpen", QStringLiteral("Open"));
     mnuWheels->addMenu(mnuWheelOpen);
     for (std::size_t i = 0; i < wheelMenuItems().size(); ++i) {
@@ -88,7 +79,7 @@ void Form1::buildMenus() {
     menuBar->addMenu(mnuWheels);
 
     mnuOpt = submenu(this, "mnuOpt", QStringLiteral("Optimized Entry"));
-    mnuOptCreate = item(mnuOpt, "mnuOptCreate", QStringLiteral("Create"));
+    mnuOptCreate = menuItem(mnuOpt, "mnuOptCreate", QStringLiteral("Create"));
     menuBar->addMenu(mnuOpt);
 
     mnupick3 = menuBar->addAction(QStringLiteral("Pick 3"));
@@ -97,10 +88,10 @@ void Form1::buildMenus() {
     mnupick4->setObjectName(QStringLiteral("mnupick4"));
 
     mnuHelpMenu = submenu(this, "mnuHelpMenu", QStringLiteral("&Help"));
-    mnuHelp = item(mnuHelpMenu, "mnuHelp", QStringLiteral("Kestrova Help"));
-    mnuUpgrade = item(mnuHelpMenu, "mnuUpgrade", QStringLiteral("Check for Upgrade"));
+    mnuHelp = menuItem(mnuHelpMenu, "mnuHelp", QStringLiteral("Kestrova Help"));
+    mnuUpgrade = menuItem(mnuHelpMenu, "mnuUpgrade", QStringLiteral("Check for Upgrade"));
     mnuHelpMenu->addSeparator();
-    mnuAbout = item(mnuHelpMenu, "mnuAbout", QStringLiteral("About Kestrova"));
+    mnuAbout = menuItem(mnuHelpMenu, "mnuAbout", QStringLiteral("About Kestrova"));
     menuBar->addMenu(mnuHelpMenu);
 
     mnuExitMenu = menuBar->addAction(QStringLiteral("Exit"));

@@ -14,6 +14,7 @@
 #include "shared/drawrecord.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
+#include "shared/textforms.h"
 #include "shared/numbertext.h"
 #include "shared/safefile.h"
 
@@ -85,10 +86,7 @@ LinkProcess::LinkProcess(QWidget* parent)
 LinkProcess::~LinkProcess() = default;
 
 void LinkProcess::Form_Load() {
-    const QString& order = m1().dateorder;
-    DTPicker1->setCustomFormat(order == u"MMDDYY"   ? QStringLiteral("MMMM dd yyy")
-                               : order == u"YYMMDD" ? QStringLiteral("yyy MMMM dd")
-                                                    : QStringLiteral("dd MMMM yyy"));
+    DTPicker1->setCustomFormat(pickerFormat(m1().dateorder));
     setcalendarcolours(*DTPicker1);
     setWindowTitle(QStringLiteral("Optimizer for ") + m1().gamename);
     Frame1->setTitle(rangeCaption(drawFileCount(resultsPath())));

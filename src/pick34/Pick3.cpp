@@ -8,33 +8,14 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "platform/menus.h"
 #include "platform/twips.h"
 
 using platform::named;
 using platform::twipsToPixels;
 
-namespace {
-
-QAction* item(QMenu* menu, const char* name, const QString& caption) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(QString::fromLatin1(name));
-    return a;
-}
-
-QMenu* submenu(QWidget* parent, const char* name, const QString& caption) {
-    auto* menu = new QMenu(caption, parent);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
-QAction* checkable(QMenu* menu, const char* name, const QString& caption) {
-    QAction* a = item(menu, name, caption);
-    a->setCheckable(true);
-    return a;
-}
-
-}  // namespace
+using platform::menuItem;
+using platform::submenu;
 
 Pick3::Pick3(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(QStringLiteral("Pick 3 Player"));
@@ -49,25 +30,26 @@ void Pick3::buildMenus() {
     menuBar = named(new QMenuBar(this), "menuBar");
 
     mnuFile = submenu(this, "mnuFile", QStringLiteral("&File"));
-    mnuDelete = item(mnuFile, "mnuDelete", QStringLiteral("Entry File Deletion"));
-    mnuBoth = item(mnuFile, "mnuBoth", QStringLiteral("Save Current Entry as Both Day and Night"));
+    mnuDelete = menuItem(mnuFile, "mnuDelete", QStringLiteral("Entry File Deletion"));
+    mnuBoth =
+        menuItem(mnuFile, "mnuBoth", QStringLiteral("Save Current Entry as Both Day and Night"));
     menuBar->addMenu(mnuFile);
 
     MnuDraw = submenu(this, "MnuDraw", QStringLiteral("Select Draw Time"));
-    MnuDay = checkable(MnuDraw, "MnuDay", QStringLiteral("Day"));
-    mnuEvening = checkable(MnuDraw, "mnuEvening", QStringLiteral("Evening"));
+    MnuDay = menuItem(MnuDraw, "MnuDay", QStringLiteral("Day"), true);
+    mnuEvening = menuItem(MnuDraw, "mnuEvening", QStringLiteral("Evening"), true);
     menuBar->addMenu(MnuDraw);
 
     mnuStand = submenu(this, "mnuStand", QStringLiteral("Standing Entry"));
-    mnuStandSave = item(mnuStand, "mnuStandSave", QStringLiteral("Save as Standing Enty"));
-    mnuStandOpen = item(mnuStand, "mnuStandOpen", QStringLiteral("Open Standing Entry"));
+    mnuStandSave = menuItem(mnuStand, "mnuStandSave", QStringLiteral("Save as Standing Enty"));
+    mnuStandOpen = menuItem(mnuStand, "mnuStandOpen", QStringLiteral("Open Standing Entry"));
     menuBar->addMenu(mnuStand);
 
     mnusg = submenu(this, "mnusg", QStringLiteral("Show Number Distribution"));
-    mnusg1 = checkable(mnusg, "mnusg1", QStringLiteral("1st Number"));
-    mnusg2 = checkable(mnusg, "mnusg2", QStringLiteral("2nd Number"));
-    mnusg3 = checkable(mnusg, "mnusg3", QStringLiteral("3rd Number"));
-    mnusg4 = checkable(mnusg, "mnusg4", QStringLiteral("4th Number"));
+    mnusg1 = menuItem(mnusg, "mnusg1", QStringLiteral("1st Number"), true);
+    mnusg2 = menuItem(mnusg, "mnusg2", QStringLiteral("2nd Number"), true);
+    mnusg3 = menuItem(mnusg, "mnusg3", QStringLiteral("3rd Number"), true);
+    mnusg4 = menuItem(mnusg, "mnusg4", QStringLiteral("4th Number"), true);
     mnusgItems = {mnusg1, mnusg2, mnusg3, mnusg4};
     mnusg1->setChecked(true);
     menuBar->addMenu(mnusg);

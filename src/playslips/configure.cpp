@@ -4,27 +4,17 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "platform/menus.h"
 #include "platform/twips.h"
 #include "shared/module1.h"
 
 using platform::named;
 using platform::twipsToPixels;
 
+using platform::menuItem;
+using platform::submenu;
+
 namespace {
-
-QAction* item(QMenu* menu, const QString& name, const QString& caption, bool checkable = false) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    a->setCheckable(checkable);
-    return a;
-}
-
-QMenu* submenu(QWidget* parent, const char* name, const QString& caption) {
-    auto* menu = new QMenu(caption, parent);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
 
 // One choice of several: shown with radio marks; the handlers still set every mark themselves.
 void oneOf(QWidget* parent, std::initializer_list<QAction*> items) {
@@ -55,20 +45,20 @@ void configure::buildMenus() {
     menuBar = named(new QMenuBar(this), "menuBar");
 
     mnuSelectGame = submenu(this, "mnuSelectGame", QStringLiteral("Configure"));
-    mnuConfigMain =
-        item(mnuSelectGame, QStringLiteral("mnuConfigMain"), QStringLiteral("Main Balls"), true);
+    mnuConfigMain = menuItem(mnuSelectGame, QStringLiteral("mnuConfigMain"),
+                             QStringLiteral("Main Balls"), true);
     mnuConfigMain->setChecked(true);
-    mnuConfigExtra =
-        item(mnuSelectGame, QStringLiteral("mnuConfigExtra"), QStringLiteral("Extra balls"), true);
+    mnuConfigExtra = menuItem(mnuSelectGame, QStringLiteral("mnuConfigExtra"),
+                              QStringLiteral("Extra balls"), true);
     mnuSelectGame->addSeparator();
-    mnuClearKill = item(mnuSelectGame, QStringLiteral("mnuClearKill"),
-                        QStringLiteral("Clear All File Settings"));
+    mnuClearKill = menuItem(mnuSelectGame, QStringLiteral("mnuClearKill"),
+                            QStringLiteral("Clear All File Settings"));
     menuBar->addMenu(mnuSelectGame);
 
     mnuNumber = submenu(this, "mnuNumber", QStringLiteral("No. of Boards"));
     for (int n = 3; n <= 10; ++n) {
         mnuCount[static_cast<std::size_t>(n - 3)] =
-            item(mnuNumber, QStringLiteral("mnu%1").arg(n), QString::number(n), true);
+            menuItem(mnuNumber, QStringLiteral("mnu%1").arg(n), QString::number(n), true);
     }
     mnuCount[0]->setChecked(true);
     menuBar->addMenu(mnuNumber);
@@ -77,40 +67,40 @@ void configure::buildMenus() {
     for (int k = 1; k <= 10; ++k) {
         const QChar letter(u'A' + k - 1);
         mnuBoards[static_cast<std::size_t>(k - 1)] =
-            item(mnuSelectBoard, QStringLiteral("mnug1b") + letter.toLower(),
-                 QStringLiteral("Board ") + letter, true);
+            menuItem(mnuSelectBoard, QStringLiteral("mnug1b") + letter.toLower(),
+                     QStringLiteral("Board ") + letter, true);
     }
     mnuBoards[0]->setChecked(true);
     menuBar->addMenu(mnuSelectBoard);
 
     mnulineor = submenu(this, "mnulineor", QStringLiteral("Orientation"));
     mnuMainOrientation = submenu(this, "mnuMainOrientation", QStringLiteral("Main"));
-    mnuVerticalMain = item(mnuMainOrientation, QStringLiteral("mnuVerticalMain"),
-                           QStringLiteral("Vertical"), true);
+    mnuVerticalMain = menuItem(mnuMainOrientation, QStringLiteral("mnuVerticalMain"),
+                               QStringLiteral("Vertical"), true);
     mnuVerticalMain->setChecked(true);
-    mnuHorizontalMain = item(mnuMainOrientation, QStringLiteral("mnuHorizontalMain"),
-                             QStringLiteral("Horizontal"), true);
+    mnuHorizontalMain = menuItem(mnuMainOrientation, QStringLiteral("mnuHorizontalMain"),
+                                 QStringLiteral("Horizontal"), true);
     mnuExtaOrientation = submenu(this, "mnuExtaOrientation", QStringLiteral("Extra"));
-    mnuVerticalExtra = item(mnuExtaOrientation, QStringLiteral("mnuVerticalExtra"),
-                            QStringLiteral("Vertical"), true);
+    mnuVerticalExtra = menuItem(mnuExtaOrientation, QStringLiteral("mnuVerticalExtra"),
+                                QStringLiteral("Vertical"), true);
     mnuVerticalExtra->setChecked(true);
-    mnuHorizontalExtra = item(mnuExtaOrientation, QStringLiteral("mnuHorizontalExtra"),
-                              QStringLiteral("Horizontal"), true);
+    mnuHorizontalExtra = menuItem(mnuExtaOrientation, QStringLiteral("mnuHorizontalExtra"),
+                                  QStringLiteral("Horizontal"), true);
     mnulineor->addMenu(mnuMainOrientation);
     mnulineor->addMenu(mnuExtaOrientation);
     menuBar->addMenu(mnulineor);
 
     mnuLine = submenu(this, "mnuLine", QStringLiteral("Line"));
     mnuwidth = submenu(this, "mnuwidth", QStringLiteral("Line Width"));
-    mnuThin = item(mnuwidth, QStringLiteral("mnuThin"), QStringLiteral("Thin"), true);
-    mnuRecom = item(mnuwidth, QStringLiteral("mnuRecom"), QStringLiteral("Recommeded"), true);
+    mnuThin = menuItem(mnuwidth, QStringLiteral("mnuThin"), QStringLiteral("Thin"), true);
+    mnuRecom = menuItem(mnuwidth, QStringLiteral("mnuRecom"), QStringLiteral("Recommeded"), true);
     mnuRecom->setChecked(true);
-    mnuThick = item(mnuwidth, QStringLiteral("mnuThick"), QStringLiteral("Thick"), true);
+    mnuThick = menuItem(mnuwidth, QStringLiteral("mnuThick"), QStringLiteral("Thick"), true);
     mnuLength = submenu(this, "mnuLength", QStringLiteral("Line Length"));
-    mnuShort = item(mnuLength, QStringLiteral("mnuShort"), QStringLiteral("Short"), true);
-    mnuMedium = item(mnuLength, QStringLiteral("mnuMedium"), QStringLiteral("Medium"), true);
+    mnuShort = menuItem(mnuLength, QStringLiteral("mnuShort"), QStringLiteral("Short"), true);
+    mnuMedium = menuItem(mnuLength, QStringLiteral("mnuMedium"), QStringLiteral("Medium"), true);
     mnuMedium->setChecked(true);
-    mnuLong = item(mnuLength, QStringLiteral("mnuLong"), QStringLiteral("Long"), true);
+    mnuLong = menuItem(mnuLength, QStringLiteral("mnuLong"), QStringLiteral("Long"), true);
     mnuLine->addMenu(mnuwidth);
     mnuLine->addMenu(mnuLength);
     menuBar->addMenu(mnuLine);
@@ -120,11 +110,12 @@ void configure::buildMenus() {
     mnuSave = command(menuBar, "mnuSave", QStringLiteral("Save"));
 
     mnuPrint = submenu(this, "mnuPrint", QStringLiteral("Print"));
-    mnuPrintCurrent = item(mnuPrint, QStringLiteral("mnuPrintCurrent"), QStringLiteral("Current"));
-    mnuPrintAll = item(mnuPrint, QStringLiteral("mnuPrintAll"), QStringLiteral("All"));
+    mnuPrintCurrent =
+        menuItem(mnuPrint, QStringLiteral("mnuPrintCurrent"), QStringLiteral("Current"));
+    mnuPrintAll = menuItem(mnuPrint, QStringLiteral("mnuPrintAll"), QStringLiteral("All"));
     mnuPrint->addSeparator();
-    mnuPrinterSelection =
-        item(mnuPrint, QStringLiteral("mnuPrinterSelection"), QStringLiteral("Printer Selection"));
+    mnuPrinterSelection = menuItem(mnuPrint, QStringLiteral("mnuPrinterSelection"),
+                                   QStringLiteral("Printer Selection"));
     menuBar->addMenu(mnuPrint);
 
     mnuAdjust = command(menuBar, "mnuAdjust", QStringLiteral("Adjust"));
