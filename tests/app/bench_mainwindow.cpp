@@ -5,20 +5,14 @@
 
 #include <memory>
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QDateTime>
+#include <QDate>
 #include <QEvent>
 #include <QFile>
-#include <QLocale>
-#include <QTemporaryDir>
 
 #include "app/Form1.h"
 #include "app/Form3.h"
 #include "app/appwindows.h"
-#include "platform/application.h"
-#include "platform/clock.h"
-#include "platform/messagebox.h"
 #include "platform/printer.h"
 #include "platform/sound.h"
 #include "platform/windows.h"
@@ -27,6 +21,7 @@
 #include "shared/gamerecord.h"
 #include "shared/module1.h"
 #include "shared/textforms.h"
+#include "support/benchmain.h"
 
 namespace {
 
@@ -48,13 +43,8 @@ public:
     Printer& current() override { return *this; }
 };
 
-QTemporaryDir& dataFolder() {
-    static QTemporaryDir dir;
-    return dir;
-}
-
 void writeFile(const QString& name, const QByteArray& bytes) {
-    QFile f(dataFile(dataFolder().path(), name));
+    QFile f(dataFile(benchsupport::dataFolder(), name));
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
         qFatal("cannot write the benchmark data");
     }
@@ -224,31 +214,8 @@ BENCHMARK(BM_Check)->Arg(2)->Arg(60)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteSelected)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HistoryWindow)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    QApplication application(argc, argv);
-    if (!dataFolder().isValid()) {
-        return 1;
-    }
-    platform::setAppPath(dataFolder().path());
-    platform::setClock([] { return QDateTime(kToday, QTime(12, 0)); });
-    platform::setMessageHandler([](const QString&, platform::MsgButtons buttons) {
-        return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes
-                                                      : platform::MsgAnswer::Ok;
-    });
+void setUpBenchmarks() {
     platform::setSoundHandler([](const QString&) {});
     platform::setPrinterSystem(std::make_unique<NullPrinter>());
     registerAppWindows();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    platform::setPrinterSystem({});
-    return 0;
 }

@@ -7,37 +7,25 @@
 #include <numeric>
 #include <random>
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QEvent>
 #include <QFile>
-#include <QLocale>
-#include <QTemporaryDir>
 
 #include "entries/Form12.h"
 #include "entries/Form30.h"
 #include "entries/entrieswindows.h"
-#include "platform/application.h"
-#include "platform/clock.h"
-#include "platform/messagebox.h"
 #include "platform/windows.h"
 #include "shared/drawrecord.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
+#include "support/benchmain.h"
 
 namespace {
 
 constexpr int kRecords = kMaxRecordCount;
-const QDate kToday(2012, 3, 5);
-
-QTemporaryDir& dataFolder() {
-    static QTemporaryDir dir;
-    return dir;
-}
 
 void writeFile(const QString& name, const QByteArray& bytes) {
-    QFile f(dataFile(dataFolder().path(), name));
+    QFile f(dataFile(benchsupport::dataFolder(), name));
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
         qFatal("cannot write the benchmark data");
     }
@@ -91,7 +79,7 @@ QByteArray textFile() {
 
 void game() {
     resetModule1();
-    m1().datapath = dataFolder().path();
+    m1().datapath = benchsupport::dataFolder();
     m1().dateorder = QStringLiteral("DDMMYY");
     m1().gamename = QStringLiteral("Lotto");
     m1().mainpool = 49;
@@ -99,7 +87,7 @@ void game() {
     m1().bonuspool = 26;
     m1().bonusperentry = 1;
     m1().extraballid = QStringLiteral("PB");
-    m1().selectionfile = dataFile(dataFolder().path(), QStringLiteral("Lotto05Mar2012.lot"));
+    m1().selectionfile = dataFile(benchsupport::dataFolder(), QStringLiteral("Lotto05Mar2012.lot"));
 }
 
 void settle() {
@@ -135,9 +123,10 @@ void BM_Import(benchmark::State& state) {
     game();
     writeFile(QStringLiteral("entries.csv"), textFile());
     auto& w = *platform::Windows::get<Form30>(Form30::kName);
-    w.File1->setPath(dataFolder().path());
+    w.File1->setPath(benchsupport::dataFolder());
     w.File1->setFileName(QStringLiteral("entries.csv"));
-    const QString target = dataFile(dataFolder().path(), QStringLiteral("Lotto05Mar2012.lot"));
+    const QString target =
+        dataFile(benchsupport::dataFolder(), QStringLiteral("Lotto05Mar2012.lot"));
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(target);
@@ -156,28 +145,6 @@ void BM_Import(benchmark::State& state) {
 BENCHMARK(BM_FilterCheck)->Args({5, 0})->Args({3, 0})->Args({5, 1})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    QApplication application(argc, argv);
-    if (!dataFolder().isValid()) {
-        return 1;
-    }
-    platform::setAppPath(dataFolder().path());
-    platform::setClock([] { return QDateTime(kToday, QTime(12, 0)); });
-    platform::setMessageHandler([](const QString&, platform::MsgButtons buttons) {
-        return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes
-                                                      : platform::MsgAnswer::Ok;
-    });
+void setUpBenchmarks() {
     registerEntriesWindows();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

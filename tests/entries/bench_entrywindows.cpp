@@ -6,9 +6,7 @@
 #include <numeric>
 #include <random>
 
-#include <QApplication>
 #include <QFile>
-#include <QLocale>
 #include <QTemporaryDir>
 
 #include "app/Form1.h"
@@ -23,6 +21,7 @@
 #include "shared/drawrecord.h"
 #include "shared/gamerecord.h"
 #include "shared/module1.h"
+#include "support/benchmain.h"
 
 namespace {
 
@@ -173,12 +172,5 @@ BENCHMARK(BM_AddingWindow_Suggest2500IntoAnEmptyFile)->Unit(benchmark::kMillisec
 // Each iteration adds one entry: the file stays below the 32,767 a file can hold.
 BENCHMARK(BM_AddingWindow_TypeOneInto32000)->Unit(benchmark::kMillisecond)->Iterations(200);
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+// Every benchmark starts its own program on its own data folder.
+void setUpBenchmarks() {}

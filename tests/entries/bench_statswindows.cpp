@@ -3,38 +3,28 @@
 // Create Entries. Runs Qt offscreen on a temporary data folder; every answer is Yes.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QDateTime>
+#include <QDate>
 #include <QEvent>
 #include <QFile>
-#include <QLocale>
-#include <QTemporaryDir>
 
 #include "entries/Form26.h"
 #include "entries/Form4.h"
 #include "entries/LinkProcess.h"
 #include "entries/entrieswindows.h"
-#include "platform/application.h"
-#include "platform/clock.h"
-#include "platform/messagebox.h"
 #include "platform/windows.h"
 #include "shared/drawrecord.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
+#include "support/benchmain.h"
 
 namespace {
 
 constexpr int kDraws = kMaxRecordCount;
 const QDate kToday(2012, 3, 5);
 
-QTemporaryDir& dataFolder() {
-    static QTemporaryDir dir;
-    return dir;
-}
-
 void writeFile(const QString& name, const QByteArray& bytes) {
-    QFile f(dataFile(dataFolder().path(), name));
+    QFile f(dataFile(benchsupport::dataFolder(), name));
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
         qFatal("cannot write the benchmark data");
     }
@@ -60,7 +50,7 @@ void prepare() {
     writeFile(resultsFileName(QStringLiteral("Lotto")), image.bytes());
     resetModule1();
     Module1& m = m1();
-    m.datapath = dataFolder().path();
+    m.datapath = benchsupport::dataFolder();
     m.dateorder = QStringLiteral("DDMMYY");
     m.gamename = QStringLiteral("Lotto");
     m.ballsdrawn = 6;
@@ -169,28 +159,6 @@ BENCHMARK(BM_OpenBallFigures)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProcessRange)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateEntries)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    QApplication application(argc, argv);
-    if (!dataFolder().isValid()) {
-        return 1;
-    }
-    platform::setAppPath(dataFolder().path());
-    platform::setClock([] { return QDateTime(kToday, QTime(12, 0)); });
-    platform::setMessageHandler([](const QString&, platform::MsgButtons buttons) {
-        return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes
-                                                      : platform::MsgAnswer::Ok;
-    });
+void setUpBenchmarks() {
     registerEntriesWindows();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

@@ -2,7 +2,7 @@
 // the recording printer: 500 print jobs of 35 marks.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -16,6 +16,7 @@
 #include "playslips/playslipswindows.h"
 #include "shared/drawrecord.h"
 #include "shared/module1.h"
+#include "support/benchmain.h"
 #include "support/recordingprinter.h"
 
 namespace {
@@ -100,11 +101,5 @@ BENCHMARK(BM_PrintPlayslips)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+// Every benchmark starts its own program on its own data folder.
+void setUpBenchmarks() {}

@@ -3,14 +3,10 @@
 // temporary data folder; the player's answers are always Yes.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLocale>
-#include <QTemporaryDir>
 
 #include "app/appwindows.h"
-#include "platform/application.h"
 #include "platform/clock.h"
 #include "platform/messagebox.h"
 #include "platform/windows.h"
@@ -18,22 +14,18 @@
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
 #include "shared/safefile.h"
+#include "support/benchmain.h"
 #include "wheels/WheelForm.h"
 #include "wheels/logic/wheelsave.h"
 #include "wheels/wheelwindows.h"
 
 namespace {
 
-QTemporaryDir& dataFolder() {
-    static QTemporaryDir dir;
-    return dir;
-}
-
 QString lastMessage;
 
 void copyWheel(const QString& name) {
-    QDir(dataFolder().path()).mkpath(QStringLiteral("wheels"));
-    const QString target = dataFile(dataFolder().path(), QStringLiteral("wheels/") + name);
+    QDir(benchsupport::dataFolder()).mkpath(QStringLiteral("wheels"));
+    const QString target = dataFile(benchsupport::dataFolder(), QStringLiteral("wheels/") + name);
     QFile::remove(target);
     if (!QFile::copy(QStringLiteral(KESTROVA_DATA "/wheels/") + name, target)) {
         qFatal("cannot copy the wheel data file");
@@ -55,7 +47,7 @@ void writeHistory() {
     DrawRecord first = image.read(1);
     first.count = 1000;
     image.write(1, first);
-    if (!writeWholeFile(dataFile(dataFolder().path(), QStringLiteral("Lotto.rtl")),
+    if (!writeWholeFile(dataFile(benchsupport::dataFolder(), QStringLiteral("Lotto.rtl")),
                         image.bytes())) {
         qFatal("cannot write the history");
     }
@@ -66,7 +58,7 @@ void writeHistory() {
 void setGame() {
     resetModule1();
     Module1& m = m1();
-    m.datapath = dataFolder().path();
+    m.datapath = benchsupport::dataFolder();
     m.gamename = QStringLiteral("Lotto");
     m.ballsdrawn = 6;
     m.mainpool = 49;
@@ -125,16 +117,7 @@ void BM_PrepareWheel(benchmark::State& state) {
 BENCHMARK(BM_SaveWheelWindow)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrepareWheel)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    QApplication application(argc, argv);
-    if (!dataFolder().isValid()) {
-        return 1;
-    }
-    platform::setAppPath(dataFolder().path());
+void setUpBenchmarks() {
     platform::setMessageHandler([](const QString& text, platform::MsgButtons buttons) {
         lastMessage = text;
         return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes
@@ -144,12 +127,4 @@ int main(int argc, char** argv) {
     registerWheelWindows();
     copyWheel(QStringLiteral("6-6-5-24.whl"));
     writeHistory();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }
