@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QEvent>
-#include <QFile>
 
 #include "app/Form1.h"
 #include "app/Form3.h"
@@ -42,13 +41,6 @@ public:
     void select(const QString&) override {}
     Printer& current() override { return *this; }
 };
-
-void writeFile(const QString& name, const QByteArray& bytes) {
-    QFile f(dataFile(benchsupport::dataFolder(), name));
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
-        qFatal("cannot write the benchmark data");
-    }
-}
 
 // 6 of 49 with a Powerball of 26; levels 1..14 count (no prize for matching nothing).
 GameRecord lotto() {
@@ -118,9 +110,9 @@ QString entryFileName() {
 }
 
 void prepare(int percent) {
-    writeFile(slotFileName(1), lotto().toBytes());
-    writeFile(resultsFileName(QStringLiteral("Lotto")), history());
-    writeFile(entryFileName(), entries(percent));
+    benchsupport::writeDataFile(slotFileName(1), lotto().toBytes());
+    benchsupport::writeDataFile(resultsFileName(QStringLiteral("Lotto")), history());
+    benchsupport::writeDataFile(entryFileName(), entries(percent));
 }
 
 void settle() {
@@ -175,7 +167,7 @@ void BM_DeleteSelected(benchmark::State& state) {
     Form1& form = startMain();
     for (auto _ : state) {
         state.PauseTiming();
-        writeFile(entryFileName(), original);
+        benchsupport::writeDataFile(entryFileName(), original);
         form.DTPicker2_Change();
         form.List1->clearSelection();
         for (int i = 0; i < 1000; ++i) {

@@ -24,13 +24,6 @@ namespace {
 
 constexpr int kRecords = kMaxRecordCount;
 
-void writeFile(const QString& name, const QByteArray& bytes) {
-    QFile f(dataFile(benchsupport::dataFolder(), name));
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
-        qFatal("cannot write the benchmark data");
-    }
-}
-
 // Six different numbers from 49, at random: few pairs share five, so nearly every pair is
 // compared.
 std::vector<std::array<int, 6>> randomEntries() {
@@ -101,7 +94,7 @@ void settle() {
 // list of 32,767 lines is filled as the window fills it.
 void BM_FilterCheck(benchmark::State& state) {
     game();
-    writeFile(QStringLiteral("Lotto05Mar2012.lot"), entryFile());
+    benchsupport::writeDataFile(QStringLiteral("Lotto05Mar2012.lot"), entryFile());
     auto& w = *platform::Windows::get<Form12>(Form12::kName);
     w.Check1->setChecked(state.range(1) != 0);
     w.Check2->setChecked(true);
@@ -121,7 +114,7 @@ void BM_FilterCheck(benchmark::State& state) {
 // Import of a 32,767-line file into an empty dated file: read, check, write.
 void BM_Import(benchmark::State& state) {
     game();
-    writeFile(QStringLiteral("entries.csv"), textFile());
+    benchsupport::writeDataFile(QStringLiteral("entries.csv"), textFile());
     auto& w = *platform::Windows::get<Form30>(Form30::kName);
     w.File1->setPath(benchsupport::dataFolder());
     w.File1->setFileName(QStringLiteral("entries.csv"));

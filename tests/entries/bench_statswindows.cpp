@@ -23,13 +23,6 @@ namespace {
 constexpr int kDraws = kMaxRecordCount;
 const QDate kToday(2012, 3, 5);
 
-void writeFile(const QString& name, const QByteArray& bytes) {
-    QFile f(dataFile(benchsupport::dataFolder(), name));
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
-        qFatal("cannot write the benchmark data");
-    }
-}
-
 // 6 of 49 with a Powerball of 26, one draw a day up to today.
 void prepare() {
     DrawImage image;
@@ -47,7 +40,7 @@ void prepare() {
         rec.extra = static_cast<qint16>(r % 26 + 1);
         image.write(r, rec);
     }
-    writeFile(resultsFileName(QStringLiteral("Lotto")), image.bytes());
+    benchsupport::writeDataFile(resultsFileName(QStringLiteral("Lotto")), image.bytes());
     resetModule1();
     Module1& m = m1();
     m.datapath = benchsupport::dataFolder();

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -12,6 +13,7 @@
 #include "platform/messagebox.h"
 #include "platform/printer.h"
 #include "platform/sound.h"
+#include "shared/gamefiles.h"
 
 namespace {
 
@@ -24,6 +26,13 @@ QTemporaryDir& folder() {
 
 QString benchsupport::dataFolder() {
     return folder().path();
+}
+
+void benchsupport::writeDataFile(const QString& name, const QByteArray& bytes) {
+    QFile f(dataFile(dataFolder(), name));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+        qFatal("cannot write the benchmark data");
+    }
 }
 
 int main(int argc, char** argv) {

@@ -2,12 +2,17 @@
 // data folder, a fixed clock and a player who answers every message Yes or OK.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace benchsupport {
 
 // The run's temporary data folder, already the program's data path when setUpBenchmarks() runs.
 QString dataFolder();
+
+// Writes a fixture file into the data folder; a run on partial data would time the wrong thing,
+// so a failed write stops it.
+void writeDataFile(const QString& name, const QByteArray& bytes);
 
 }  // namespace benchsupport
 
