@@ -49,7 +49,8 @@ struct Options {
     std::vector<std::string> orbitGroups;  // groups for the orbit program, in place of search
     double ilpSeconds = 60;                // solver time per group
     bool cbc = false;                      // cbc for the orbit program, not local search
-    bool polish = false;                   // anneal the nearest symmetric state freely
+    bool polish = false;                   // anneal the nearest symmetric state at E
+    int limit = 0;                         // block budget of the orbit search (0: E)
 };
 
 Options globalOptions;
@@ -415,21 +416,31 @@ Design orbitDesign(const Job& job, const Options& opt) {
         const OrbitProgram program = buildOrbitProgram(p, *group);
         Rng rng(jobSeed(opt.seed, job.k, job.d, job.m, job.n, 5));
         const auto steps = static_cast<std::uint64_t>(opt.effort * 1e6);
-        OrbitSolve solved = opt.cbc
-                                ? solveOrbitsCbc(program, opt.ilpSeconds, job.asked, work.string())
-                                : solveOrbitsLocal(program, job.asked, steps, rng);
-        if (solved.blocks.empty() && !solved.nearest.empty() && opt.polish) {
-            // The symmetric state nearest a cover, annealed without the group: the few unmet
-            // draws are often closed by breaking the symmetry.
-            std::vector<Block> start = solved.nearest;
-            while (static_cast<int>(start.size()) < job.asked)
-                start.push_back(randomBlock(job.n, job.k, rng));
+        const int budget = opt.limit > 0 ? opt.limit : job.asked;
+        OrbitSolve solved = opt.cbc ? solveOrbitsCbc(program, opt.ilpSeconds, budget, work.string())
+                                    : solveOrbitsLocal(program, budget, steps, rng);
+        if (solved.blocks.empty() && !solved.nearest.empty()) {
+            // The symmetric state nearest a cover, repaired greedily: proven, if larger than
+            // asked. With --polish it is first annealed at E without the group, as breaking the
+            // symmetry often closes the few unmet draws.
             Annealer a(p);
-            const bool closed = annealAt(a, p, job.asked, opt.effort * 1.5e9, rng, &start);
-            say("  %d-%d-%d-%d: %s annealed from the nearest state leaves %llu\n", job.k, job.d,
-                job.m, job.n, spec.c_str(), static_cast<unsigned long long>(a.cost()));
-            if (closed)
-                solved.blocks = a.blocks();
+            a.setBlocks(solved.nearest);
+            a.repair(rng);
+            std::vector<Block> repaired = a.blocks();
+            dedupe(repaired);
+            std::string how = "repaired to " + std::to_string(repaired.size());
+            if (opt.polish && static_cast<int>(repaired.size()) > job.asked) {
+                std::vector<Block> start = solved.nearest;
+                while (static_cast<int>(start.size()) < job.asked)
+                    start.push_back(randomBlock(job.n, job.k, rng));
+                const bool closed = annealAt(a, p, job.asked, opt.effort * 1.5e9, rng, &start);
+                how += ", annealed at E leaves " + std::to_string(a.cost());
+                if (closed)
+                    repaired = a.blocks();
+            }
+            say("  %d-%d-%d-%d: %s nearest state %s\n", job.k, job.d, job.m, job.n, spec.c_str(),
+                how.c_str());
+            solved.blocks = std::move(repaired);
         }
         dedupe(solved.blocks);
         const bool proven = !solved.blocks.empty() &&
@@ -516,7 +527,8 @@ int usage() {
         "usage: wheelgen [--all] [--family k-d-m]... [--row k-d-m-n]... [--seed S]\n"
         "                [--threads T] [--effort X] [--out DIR] [--force] [--check]\n"
         "                [--groups N] [--weighted] [--greedy] [--t0 X] [--t1 X] [--cycles N]\n"
-        "                [--orbits GROUP]... [--cbc] [--ilp-seconds S] [--polish]\n");
+        "                [--orbits GROUP]... [--cbc] [--ilp-seconds S] [--polish]\n"
+        "                [--limit N]\n");
     return 2;
 }
 
@@ -558,6 +570,8 @@ int main(int argc, char** argv) {
             opt.groups = std::stoi(value());
         else if (a == "--orbits")
             opt.orbitGroups.push_back(value());
+        else if (a == "--limit")
+            opt.limit = std::stoi(value());
         else if (a == "--polish")
             opt.polish = true;
         else if (a == "--cbc")

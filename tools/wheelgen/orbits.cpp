@@ -91,6 +91,38 @@ std::optional<PermGroup> parseGroup(const std::string& spec, int n) {
         std::iota(identity.begin(), identity.end(), 0);
         return PermGroup{{identity}, spec};
     }
+    if (int q = 0; (std::sscanf(spec.c_str(), "PSL%d", &q) == 1 ||
+                    std::sscanf(spec.c_str(), "PGL%d", &q) == 1) &&
+                   spec.find_first_not_of("PSGL0123456789") == std::string::npos) {
+        // x -> x + 1, x -> a x (a a square for PSL, a generator for PGL), x -> -1/x on the
+        // projective line 0..q-1 and infinity (q); q an odd prime.
+        if (q < 3 || q + 1 > n || multiplicativeOrder(2, q) == 0)
+            return std::nullopt;
+        for (int d = 2; d * d <= q; ++d)
+            if (q % d == 0)
+                return std::nullopt;
+        int g = 2;
+        while (multiplicativeOrder(g, q) != q - 1)
+            ++g;
+        const int a = spec[1] == 'S' ? g * g % q : g;
+        auto inverse = [q](int x) {
+            int r = 1;
+            for (int e = q - 2, b = x; e > 0; e >>= 1, b = b * b % q)
+                if (e & 1)
+                    r = r * b % q;
+            return r;
+        };
+        Perm shift(n), times(n), flip(n);
+        std::iota(shift.begin(), shift.end(), 0);
+        times = flip = shift;
+        for (int x = 0; x < q; ++x) {
+            shift[x] = (x + 1) % q;
+            times[x] = x * a % q;
+            flip[x] = x == 0 ? q : (q - inverse(x)) % q;
+        }
+        flip[q] = 0;
+        return PermGroup{closure({shift, times, flip}, n), spec};
+    }
     int length = 0, cycles = 1, multiplierOrder = 1;
     char tail[8] = {};
     const char* s = spec.c_str();

@@ -20,6 +20,7 @@ struct PermGroup {
 //   "Z13"     a cycle of 13 on the first 13 numbers, the rest fixed
 //   "Z7x2"    two cycles of 7 turned together
 //   "Z17:4"   as Z17, with the multiplier of order 4 mod 17 on every cycle (x -> a x)
+//   "PSL19"   PSL(2,19) on the projective line of 20 numbers (q prime); "PGL19" likewise
 //   "1"       the trivial group: every block is a column of its own
 // Empty when the text is not understood or does not fit n.
 std::optional<PermGroup> parseGroup(const std::string& spec, int n);
