@@ -96,7 +96,7 @@ std::optional<PermGroup> parseGroup(const std::string& spec, int n) {
                    spec.find_first_not_of("PSGL0123456789") == std::string::npos) {
         // x -> x + 1, x -> a x (a a square for PSL, a generator for PGL), x -> -1/x on the
         // projective line 0..q-1 and infinity (q); q an odd prime.
-        if (q < 3 || q + 1 > n || multiplicativeOrder(2, q) == 0)
+        if (q < 3 || q + 1 > n)
             return std::nullopt;
         for (int d = 2; d * d <= q; ++d)
             if (q % d == 0)
