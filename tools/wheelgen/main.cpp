@@ -420,12 +420,13 @@ Design orbitDesign(const Job& job, const Options& opt) {
         OrbitSolve solved = opt.cbc ? solveOrbitsCbc(program, opt.ilpSeconds, budget, work.string())
                                     : solveOrbitsLocal(program, budget, steps, rng);
         if (solved.blocks.empty() && !solved.nearest.empty()) {
-            // The symmetric state nearest a cover, repaired greedily: proven, if larger than
-            // asked. With --polish it is first annealed at E without the group, as breaking the
-            // symmetry often closes the few unmet draws.
+            // The symmetric state nearest a cover, repaired greedily and rid of the blocks it
+            // no longer needs: proven, if larger than asked. With --polish it is first annealed at
+            // E without the group, as breaking the symmetry often closes the few unmet draws.
             Annealer a(p);
             a.setBlocks(solved.nearest);
             a.repair(rng);
+            a.removeRedundantBlocks();
             std::vector<Block> repaired = a.blocks();
             dedupe(repaired);
             std::string how = "repaired to " + std::to_string(repaired.size());
