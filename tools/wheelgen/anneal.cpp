@@ -430,12 +430,9 @@ void Annealer::repair(Rng& rng) {
     }
 }
 
-void Annealer::removeWeakestBlock() {
-    if (blocks_.empty())
-        return;
+long Annealer::weakestBlock(std::size_t& index) const {
     int in[24], out[24];
     const std::uint32_t full = (1u << p_.n) - 1;
-    std::size_t weakest = 0;
     long weakestLoss = -1;
     for (std::size_t bi = 0; bi < blocks_.size(); ++bi) {
         const Block b = blocks_[bi];
@@ -454,11 +451,28 @@ void Annealer::removeWeakestBlock() {
         }
         if (weakestLoss < 0 || loss < weakestLoss) {
             weakestLoss = loss;
-            weakest = bi;
+            index = bi;
+            if (loss == 0)
+                break;
         }
     }
+    return weakestLoss;
+}
+
+void Annealer::removeWeakestBlock() {
+    std::size_t weakest = 0;
+    if (weakestBlock(weakest) < 0)
+        return;
     addBlockCounts(blocks_[weakest], -1);
     blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(weakest));
+}
+
+void Annealer::removeRedundantBlocks() {
+    std::size_t weakest = 0;
+    while (weakestBlock(weakest) == 0) {
+        addBlockCounts(blocks_[weakest], -1);
+        blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(weakest));
+    }
 }
 
 }  // namespace wheelgen

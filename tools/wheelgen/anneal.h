@@ -62,11 +62,15 @@ public:
     void repair(Rng& rng);
     // Removes the block whose loss leaves the fewest d-subsets unmet.
     void removeWeakestBlock();
+    // Removes blocks whose loss leaves no d-subset unmet, one at a time, while there are any.
+    void removeRedundantBlocks();
     // Mean cost increase of random moves that increase it (to scale the temperature).
     double meanUphill(Rng& rng, int samples);
 
 private:
     int rank(std::uint32_t mask) const;
+    // The count of d-subsets only the weakest block meets (its index in `index`), or -1.
+    long weakestBlock(std::size_t& index) const;
     void addBlockCounts(Block b, int sign);
     // Fills pairs_ with the (lose, gain) ranks of moving point x of block b to y; returns delta.
     long evalMove(Block b, int x, int y);

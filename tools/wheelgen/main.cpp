@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "anneal.h"
+#include "orbits.h"
 #include "wheels/design/wheeltable.h"
 #include "wheels/design/wheelverify.h"
 
@@ -40,11 +41,16 @@ struct Options {
     fs::path out = KESTROVA_SOURCE_DATA "/wheels";
     bool force = false;
     bool check = false;
-    double t0 = 0.3, t1 = 0.03;  // temperatures, in units of the mean uphill step
-    int cycles = 6;              // reheats per annealing run
-    bool greedy = false;         // greedy and descent instead of annealing at E first
-    int groups = 0;              // symmetry groups tried after plain annealing fails
-    bool weighted = false;       // weighted local search in place of annealing
+    double t0 = 0.3, t1 = 0.03;            // temperatures, in units of the mean uphill step
+    int cycles = 6;                        // reheats per annealing run
+    bool greedy = false;                   // greedy and descent instead of annealing at E first
+    int groups = 0;                        // symmetry groups tried after plain annealing fails
+    bool weighted = false;                 // weighted local search in place of annealing
+    std::vector<std::string> orbitGroups;  // groups for the orbit program, in place of search
+    double ilpSeconds = 60;                // solver time per group
+    bool cbc = false;                      // cbc for the orbit program, not local search
+    bool polish = false;                   // anneal the nearest symmetric state at E
+    int limit = 0;                         // block budget of the orbit search (0: E)
 };
 
 Options globalOptions;
@@ -377,6 +383,8 @@ std::optional<Design> splitDesign(const Job& job, const Options& opt) {
 Design generate(const Job& job, const Options& opt) {
     Design design = generateBest(job, opt);
     const std::size_t found = design.blocks.size();
+    if (found == 0)
+        return design;
     if (static_cast<int>(found) < job.asked) {
         Rng rng(jobSeed(opt.seed, job.k, job.d, job.m, job.n, 99));
         while (static_cast<int>(design.blocks.size()) < job.asked) {
@@ -389,10 +397,71 @@ Design generate(const Job& job, const Options& opt) {
     return design;
 }
 
+// The smallest proven design made of whole orbits of one of the groups asked for; no blocks
+// when none is found.
+Design orbitDesign(const Job& job, const Options& opt) {
+    const Problem p{job.n, job.k, job.d, job.m};
+    Design best;
+    for (const std::string& spec : opt.orbitGroups) {
+        const auto group = parseGroup(spec, job.n);
+        if (!group) {
+            say("  %d-%d-%d-%d: group %s not understood\n", job.k, job.d, job.m, job.n,
+                spec.c_str());
+            continue;
+        }
+        const fs::path work = fs::temp_directory_path() /
+                              ("wheelgen-" + std::to_string(job.k) + std::to_string(job.d) +
+                               std::to_string(job.m) + "-" + std::to_string(job.n) + "-" + spec);
+        fs::create_directories(work);
+        const OrbitProgram program = buildOrbitProgram(p, *group);
+        Rng rng(jobSeed(opt.seed, job.k, job.d, job.m, job.n, 5));
+        const auto steps = static_cast<std::uint64_t>(opt.effort * 1e6);
+        const int budget = opt.limit > 0 ? opt.limit : job.asked;
+        OrbitSolve solved = opt.cbc ? solveOrbitsCbc(program, opt.ilpSeconds, budget, work.string())
+                                    : solveOrbitsLocal(program, budget, steps, rng);
+        if (solved.blocks.empty() && !solved.nearest.empty()) {
+            // The symmetric state nearest a cover, repaired greedily and rid of the blocks it
+            // no longer needs: proven, if larger than asked. With --polish it is first annealed at
+            // E without the group, as breaking the symmetry often closes the few unmet draws.
+            Annealer a(p);
+            a.setBlocks(solved.nearest);
+            a.repair(rng);
+            a.removeRedundantBlocks();
+            std::vector<Block> repaired = a.blocks();
+            dedupe(repaired);
+            std::string how = "repaired to " + std::to_string(repaired.size());
+            if (opt.polish && static_cast<int>(repaired.size()) > job.asked) {
+                std::vector<Block> start = solved.nearest;
+                while (static_cast<int>(start.size()) < job.asked)
+                    start.push_back(randomBlock(job.n, job.k, rng));
+                const bool closed = annealAt(a, p, job.asked, opt.effort * 1.5e9, rng, &start);
+                how += ", annealed at E leaves " + std::to_string(a.cost());
+                if (closed)
+                    repaired = a.blocks();
+            }
+            say("  %d-%d-%d-%d: %s nearest state %s\n", job.k, job.d, job.m, job.n, spec.c_str(),
+                how.c_str());
+            solved.blocks = std::move(repaired);
+        }
+        dedupe(solved.blocks);
+        const bool proven = !solved.blocks.empty() &&
+                            wheeldesign::countUnmetDraws(solved.blocks, job.n, job.d, job.m) == 0;
+        say("  %d-%d-%d-%d: %s (order %zu) %s -> %zu blocks%s\n", job.k, job.d, job.m, job.n,
+            spec.c_str(), group->perms.size(), solved.status.c_str(), solved.blocks.size(),
+            proven || solved.blocks.empty() ? "" : " NOT PROVEN");
+        if (proven && (best.blocks.empty() || solved.blocks.size() < best.blocks.size()))
+            best = {std::move(solved.blocks),
+                    "orbits of " + spec + (opt.cbc ? " by cbc" : " by local search")};
+    }
+    return best;
+}
+
 Design generateBest(const Job& job, const Options& opt) {
     const Problem p{job.n, job.k, job.d, job.m};
     if (job.d == job.k && job.m == job.k)
         return {fullWheel(job.n, job.k), "enumeration"};
+    if (!opt.orbitGroups.empty())
+        return orbitDesign(job, opt);
     std::optional<Design> split = splitDesign(job, opt);
     if (split && static_cast<int>(split->blocks.size()) <= job.asked)
         return *split;
@@ -458,7 +527,9 @@ int usage() {
         stderr,
         "usage: wheelgen [--all] [--family k-d-m]... [--row k-d-m-n]... [--seed S]\n"
         "                [--threads T] [--effort X] [--out DIR] [--force] [--check]\n"
-        "                [--groups N] [--weighted] [--greedy] [--t0 X] [--t1 X] [--cycles N]\n");
+        "                [--groups N] [--weighted] [--greedy] [--t0 X] [--t1 X] [--cycles N]\n"
+        "                [--orbits GROUP]... [--cbc] [--ilp-seconds S] [--polish]\n"
+        "                [--limit N]\n");
     return 2;
 }
 
@@ -498,6 +569,16 @@ int main(int argc, char** argv) {
             opt.weighted = true;
         else if (a == "--groups")
             opt.groups = std::stoi(value());
+        else if (a == "--orbits")
+            opt.orbitGroups.push_back(value());
+        else if (a == "--limit")
+            opt.limit = std::stoi(value());
+        else if (a == "--polish")
+            opt.polish = true;
+        else if (a == "--cbc")
+            opt.cbc = true;
+        else if (a == "--ilp-seconds")
+            opt.ilpSeconds = std::stod(value());
         else if (a == "--t0")
             opt.t0 = std::stod(value());
         else if (a == "--t1")
@@ -556,6 +637,11 @@ int main(int argc, char** argv) {
             Design design = generate(job, opt);
             const double secs =
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+            if (design.blocks.empty()) {
+                say("%d-%d-%d-%d asked %d: no design found\n", job.k, job.d, job.m, job.n,
+                    job.asked);
+                continue;
+            }
             sortBlocks(design.blocks);
             const int lines = static_cast<int>(design.blocks.size());
             const std::string text = wheeldesign::formatWheel(design.blocks);

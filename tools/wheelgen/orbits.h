@@ -1,0 +1,52 @@
+#pragma once
+// Designs invariant under a permutation group of the numbers, chosen as whole orbits of blocks
+// as a set cover: one column per block orbit, one row per orbit of d-subsets (met when a chosen
+// orbit holds a block meeting it in m points). Solved by the external integer programming
+// solver cbc (coinor-cbc), or by a weighted local search within a block budget.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "anneal.h"
+
+namespace wheelgen {
+
+struct PermGroup {
+    std::vector<std::vector<int>> perms;  // every element, perms[0] the identity
+    std::string name;
+};
+
+// A group from its description, for n numbers (0-based points):
+//   "Z13"     a cycle of 13 on the first 13 numbers, the rest fixed
+//   "Z7x2"    two cycles of 7 turned together
+//   "Z17:4"   as Z17, with the multiplier of order 4 mod 17 on every cycle (x -> a x)
+//   "PSL19"   PSL(2,19) on the projective line of 20 numbers (q prime); "PGL19" likewise
+//   "1"       the trivial group: every block is a column of its own
+// Empty when the text is not understood or does not fit n.
+std::optional<PermGroup> parseGroup(const std::string& spec, int n);
+
+struct OrbitSolve {
+    std::vector<Block> blocks;   // the union of the chosen orbits (empty when none found)
+    std::string status;          // what the solver said, for the log
+    std::vector<Block> nearest;  // local search only: the best state when no cover was found
+};
+
+// The set cover of the problem under the group.
+struct OrbitProgram {
+    std::vector<std::vector<Block>> orbits;  // column -> its blocks
+    std::vector<std::vector<int>> rows;      // row -> the columns meeting it, ascending
+};
+OrbitProgram buildOrbitProgram(const Problem& p, const PermGroup& group);
+
+// Solves the program with cbc within `seconds`, with at most `limit` blocks when limit > 0;
+// `work` is a folder for the solver's files.
+OrbitSolve solveOrbitsCbc(const OrbitProgram& program, double seconds, int limit,
+                          const std::string& work);
+
+// Weighted local search for a cover of at most `limit` blocks: a step drops the chosen column
+// whose loss weighs least and adds the column meeting a random unmet row that gains most;
+// unmet rows then weigh one more. Stops after maxSteps or at a cover.
+OrbitSolve solveOrbitsLocal(const OrbitProgram& program, int limit, std::uint64_t maxSteps,
+                            Rng& rng);
+
+}  // namespace wheelgen
