@@ -402,16 +402,17 @@ Design generate(const Job& job, const Options& opt) {
 Design orbitDesign(const Job& job, const Options& opt) {
     const Problem p{job.n, job.k, job.d, job.m};
     Design best;
-    for (const std::string& spec : opt.orbitGroups) {
-        const auto group = parseGroup(spec, job.n);
+    for (const std::string& groupName : opt.orbitGroups) {
+        const auto group = parseGroup(groupName, job.n);
         if (!group) {
             say("  %d-%d-%d-%d: group %s not understood\n", job.k, job.d, job.m, job.n,
-                spec.c_str());
+                groupName.c_str());
             continue;
         }
-        const fs::path work = fs::temp_directory_path() /
-                              ("wheelgen-" + std::to_string(job.k) + std::to_string(job.d) +
-                               std::to_string(job.m) + "-" + std::to_string(job.n) + "-" + spec);
+        const fs::path work =
+            fs::temp_directory_path() /
+            ("wheelgen-" + std::to_string(job.k) + std::to_string(job.d) + std::to_string(job.m) +
+             "-" + std::to_string(job.n) + "-" + groupName);
         fs::create_directories(work);
         const OrbitProgram program = buildOrbitProgram(p, *group);
         Rng rng(jobSeed(opt.seed, job.k, job.d, job.m, job.n, 5));
@@ -439,19 +440,19 @@ Design orbitDesign(const Job& job, const Options& opt) {
                 if (closed)
                     repaired = a.blocks();
             }
-            say("  %d-%d-%d-%d: %s nearest state %s\n", job.k, job.d, job.m, job.n, spec.c_str(),
-                how.c_str());
+            say("  %d-%d-%d-%d: %s nearest state %s\n", job.k, job.d, job.m, job.n,
+                groupName.c_str(), how.c_str());
             solved.blocks = std::move(repaired);
         }
         dedupe(solved.blocks);
         const bool proven = !solved.blocks.empty() &&
                             wheeldesign::countUnmetDraws(solved.blocks, job.n, job.d, job.m) == 0;
         say("  %d-%d-%d-%d: %s (order %zu) %s -> %zu blocks%s\n", job.k, job.d, job.m, job.n,
-            spec.c_str(), group->perms.size(), solved.status.c_str(), solved.blocks.size(),
+            groupName.c_str(), group->perms.size(), solved.status.c_str(), solved.blocks.size(),
             proven || solved.blocks.empty() ? "" : " NOT PROVEN");
         if (proven && (best.blocks.empty() || solved.blocks.size() < best.blocks.size()))
             best = {std::move(solved.blocks),
-                    "orbits of " + spec + (opt.cbc ? " by cbc" : " by local search")};
+                    "orbits of " + groupName + (opt.cbc ? " by cbc" : " by local search")};
     }
     return best;
 }

@@ -85,15 +85,15 @@ Block canonical(Block b, const std::vector<Perm>& perms) {
 
 }  // namespace
 
-std::optional<PermGroup> parseGroup(const std::string& spec, int n) {
-    if (spec == "1") {
+std::optional<PermGroup> parseGroup(const std::string& groupName, int n) {
+    if (groupName == "1") {
         Perm identity(n);
         std::iota(identity.begin(), identity.end(), 0);
-        return PermGroup{{identity}, spec};
+        return PermGroup{{identity}, groupName};
     }
-    if (int q = 0; (std::sscanf(spec.c_str(), "PSL%d", &q) == 1 ||
-                    std::sscanf(spec.c_str(), "PGL%d", &q) == 1) &&
-                   spec.find_first_not_of("PSGL0123456789") == std::string::npos) {
+    if (int q = 0; (std::sscanf(groupName.c_str(), "PSL%d", &q) == 1 ||
+                    std::sscanf(groupName.c_str(), "PGL%d", &q) == 1) &&
+                   groupName.find_first_not_of("PSGL0123456789") == std::string::npos) {
         // x -> x + 1, x -> a x (a a square for PSL, a generator for PGL), x -> -1/x on the
         // projective line 0..q-1 and infinity (q); q an odd prime.
         if (q < 3 || q + 1 > n)
@@ -104,7 +104,7 @@ std::optional<PermGroup> parseGroup(const std::string& spec, int n) {
         int g = 2;
         while (multiplicativeOrder(g, q) != q - 1)
             ++g;
-        const int a = spec[1] == 'S' ? g * g % q : g;
+        const int a = groupName[1] == 'S' ? g * g % q : g;
         auto inverse = [q](int x) {
             int r = 1;
             for (int e = q - 2, b = x; e > 0; e >>= 1, b = b * b % q)
@@ -121,11 +121,11 @@ std::optional<PermGroup> parseGroup(const std::string& spec, int n) {
             flip[x] = x == 0 ? q : (q - inverse(x)) % q;
         }
         flip[q] = 0;
-        return PermGroup{closure({shift, times, flip}, n), spec};
+        return PermGroup{closure({shift, times, flip}, n), groupName};
     }
     int length = 0, cycles = 1, multiplierOrder = 1;
     char tail[8] = {};
-    const char* s = spec.c_str();
+    const char* s = groupName.c_str();
     if (std::sscanf(s, "Z%d", &length) != 1 || length < 2)
         return std::nullopt;
     if (const char* x = std::strchr(s, 'x'); x != nullptr && std::sscanf(x, "x%d", &cycles) != 1)
@@ -156,7 +156,7 @@ std::optional<PermGroup> parseGroup(const std::string& spec, int n) {
                 times[c * length + i] = c * length + i * a % length;
         generators.push_back(times);
     }
-    return PermGroup{closure(generators, n), spec};
+    return PermGroup{closure(generators, n), groupName};
 }
 
 OrbitProgram buildOrbitProgram(const Problem& p, const PermGroup& group) {

@@ -23,7 +23,7 @@ struct PermGroup {
 //   "PSL19"   PSL(2,19) on the projective line of 20 numbers (q prime); "PGL19" likewise
 //   "1"       the trivial group: every block is a column of its own
 // Empty when the text is not understood or does not fit n.
-std::optional<PermGroup> parseGroup(const std::string& spec, int n);
+std::optional<PermGroup> parseGroup(const std::string& groupName, int n);
 
 struct OrbitSolve {
     std::vector<Block> blocks;   // the union of the chosen orbits (empty when none found)
