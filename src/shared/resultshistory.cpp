@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "shared/datedrecords.h"
 #include "shared/recordfile.h"
 #include "shared/safefile.h"
 #include "shared/textforms.h"
@@ -30,57 +31,13 @@ qint16 ResultsHistory::count() const {
 }
 
 int ResultsHistory::find(int day, int month, int year) const {
-    const int n = count();
-    for (int r = 1; r <= n; ++r) {
-        const DrawRecord d = record(r);
-        if (d.day == day && d.month == month && d.year == year) {
-            return r;
-        }
-    }
-    return 0;
+    return findDrawByDate(count(), day, month, year, [this](int r) { return record(r); });
 }
 
 int ResultsHistory::insert(const DrawRecord& draw) {
-    const int n = count();
-    DrawRecord added = draw;
-    if (n == 0) {
-        added.count = 1;
-        added.ordinal = 1;
-        put(1, added);
-        return 1;
-    }
-    const qint32 key = datekey(draw.year, draw.month, draw.day);
-    int later = 0;
-    for (int r = 1; r <= n && later == 0; ++r) {
-        const DrawRecord d = record(r);
-        if (datekey(d.year, d.month, d.day) > key) {
-            later = r;
-        }
-    }
-    if (later == 0) {
-        DrawRecord first = record(1);
-        first.count = n + 1;
-        put(1, first);
-        added.count = n + 1;
-        added.ordinal = static_cast<qint16>(n + 1);
-        put(n + 1, added);
-        return n + 1;
-    }
-    // The count field of the moved records and of the new one is left as the records carried
-    // it; only record 1's count means anything.
-    const qint32 carried = record(later).count;
-    for (int k = n; k >= later; --k) {
-        DrawRecord moved = record(k);
-        ++moved.ordinal;
-        put(k + 1, moved);
-    }
-    added.count = carried;
-    added.ordinal = static_cast<qint16>(later);
-    put(later, added);
-    DrawRecord first = record(1);
-    first.count = n + 1;
-    put(1, first);
-    return later;
+    return insertDrawByDate(
+        count(), draw, [this](int r) { return record(r); },
+        [this](int r, const DrawRecord& d) { put(r, d); });
 }
 
 bool ResultsHistory::remove(int r) {
@@ -92,13 +49,8 @@ bool ResultsHistory::remove(int r) {
         emptied_ = true;
         return true;
     }
-    for (int k = r + 1; k <= n; ++k) {
-        DrawRecord moved = record(k);
-        --moved.ordinal;
-        put(k - 1, moved);
-    }
-    DrawRecord first = record(1);
-    first.count = n - 1;
-    put(1, first);
+    removeDrawAt(
+        r, n, [this](int k) { return record(k); },
+        [this](int k, const DrawRecord& d) { put(k, d); });
     return true;
 }

@@ -2,61 +2,19 @@
 
 #include <algorithm>
 
+#include "shared/datedrecords.h"
 #include "shared/recordfile.h"
 #include "shared/safefile.h"
 #include "shared/textforms.h"
 
 int PickHistory::find(int day, int month, int year) const {
-    const int n = count();
-    for (int r = 1; r <= n; ++r) {
-        const PickRecord d = record(r);
-        if (d.day == day && d.month == month && d.year == year) {
-            return r;
-        }
-    }
-    return 0;
+    return findDrawByDate(count(), day, month, year, [this](int r) { return record(r); });
 }
 
 int PickHistory::insert(const PickRecord& draw) {
-    const int n = count();
-    PickRecord added = draw;
-    if (n == 0) {
-        added.count = 1;
-        added.ordinal = 1;
-        image_.put(1, added);
-        return 1;
-    }
-    const qint32 key = datekey(draw.year, draw.month, draw.day);
-    int later = 0;
-    for (int r = 1; r <= n && later == 0; ++r) {
-        const PickRecord d = record(r);
-        if (datekey(d.year, d.month, d.day) > key) {
-            later = r;
-        }
-    }
-    PickRecord first = record(1);
-    if (later == 0) {
-        first.count = n + 1;
-        image_.put(1, first);
-        added.count = n + 1;
-        added.ordinal = static_cast<qint16>(n + 1);
-        image_.put(n + 1, added);
-        return n + 1;
-    }
-    // Moved records keep their count fields; only record 1's count means anything.
-    const qint32 carried = record(later).count;
-    for (int k = n; k >= later; --k) {
-        PickRecord moved = record(k);
-        ++moved.ordinal;
-        image_.put(k + 1, moved);
-    }
-    added.count = carried;
-    added.ordinal = static_cast<qint16>(later);
-    image_.put(later, added);
-    first = record(1);
-    first.count = n + 1;
-    image_.put(1, first);
-    return later;
+    return insertDrawByDate(
+        count(), draw, [this](int r) { return record(r); },
+        [this](int r, const PickRecord& d) { image_.put(r, d); });
 }
 
 void PickHistory::setDigits(int r, const PickDigits& digits, int k) {
@@ -74,14 +32,9 @@ bool PickHistory::remove(int r) {
         emptied_ = true;
         return true;
     }
-    for (int k = r + 1; k <= n; ++k) {
-        PickRecord moved = record(k);
-        --moved.ordinal;
-        image_.put(k - 1, moved);
-    }
-    PickRecord first = record(1);
-    first.count = n - 1;
-    image_.put(1, first);
+    removeDrawAt(
+        r, n, [this](int k) { return record(k); },
+        [this](int k, const PickRecord& d) { image_.put(k, d); });
     return true;
 }
 
