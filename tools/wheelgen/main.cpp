@@ -51,6 +51,8 @@ struct Options {
     bool cbc = false;                      // cbc for the orbit program, not local search
     bool polish = false;                   // anneal the nearest symmetric state at E
     int limit = 0;                         // block budget of the orbit search (0: E)
+    bool finish = false;                   // search the nearest symmetric state on, unsymmetric
+    bool fromFile = false;                 // the orbit search starts from the file's design
 };
 
 Options globalOptions;
@@ -397,6 +399,20 @@ Design generate(const Job& job, const Options& opt) {
     return design;
 }
 
+// The blocks of the row's proven file in the output folder, or none.
+std::vector<Block> fileBlocks(const Job& job, const Options& opt) {
+    std::ifstream in(opt.out / wheeldesign::wheelFileName(job.k, job.d, job.m, job.n),
+                     std::ios::binary);
+    std::ostringstream buf;
+    buf << in.rdbuf();
+    const std::string text = buf.str();
+    const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    std::vector<Block> blocks;
+    if (!wheeldesign::parseWheelText(text, {job.k, job.d, job.m, job.n, lines}, blocks).ok)
+        blocks.clear();
+    return blocks;
+}
+
 // The smallest proven design made of whole orbits of one of the groups asked for; no blocks
 // when none is found.
 Design orbitDesign(const Job& job, const Options& opt) {
@@ -418,8 +434,20 @@ Design orbitDesign(const Job& job, const Options& opt) {
         Rng rng(jobSeed(opt.seed, job.k, job.d, job.m, job.n, 5));
         const auto steps = static_cast<std::uint64_t>(opt.effort * 1e6);
         const int budget = opt.limit > 0 ? opt.limit : job.asked;
-        OrbitSolve solved = opt.cbc ? solveOrbitsCbc(program, opt.ilpSeconds, budget, work.string())
-                                    : solveOrbitsLocal(program, budget, steps, rng);
+        OrbitSolve solved =
+            opt.cbc ? solveOrbitsCbc(program, opt.ilpSeconds, budget, work.string())
+                    : solveOrbitsLocal(program, budget, steps, rng,
+                                       opt.fromFile ? fileBlocks(job, opt) : std::vector<Block>{});
+        if (opt.finish && solved.blocks.empty() && !solved.nearest.empty() &&
+            group->perms.size() > 1) {
+            // The few draws the symmetric state leaves are often met once the symmetry may break.
+            const OrbitProgram plain = buildOrbitProgram(p, *parseGroup("1", job.n));
+            OrbitSolve free = solveOrbitsLocal(plain, budget, steps, rng, solved.nearest);
+            say("  %d-%d-%d-%d: %s finished without the group: %s\n", job.k, job.d, job.m, job.n,
+                groupName.c_str(), free.status.c_str());
+            solved.blocks = std::move(free.blocks);
+            solved.nearest = std::move(free.nearest);
+        }
         if (solved.blocks.empty() && !solved.nearest.empty()) {
             // The symmetric state nearest a cover, repaired greedily and rid of the blocks it
             // no longer needs: proven, if larger than asked. With --polish it is first annealed at
@@ -530,6 +558,7 @@ int usage() {
         "                [--threads T] [--effort X] [--out DIR] [--force] [--check]\n"
         "                [--groups N] [--weighted] [--greedy] [--t0 X] [--t1 X] [--cycles N]\n"
         "                [--orbits GROUP]... [--cbc] [--ilp-seconds S] [--polish]\n"
+        "                [--finish] [--from-file]\n"
         "                [--limit N]\n");
     return 2;
 }
@@ -574,6 +603,10 @@ int main(int argc, char** argv) {
             opt.orbitGroups.push_back(value());
         else if (a == "--limit")
             opt.limit = std::stoi(value());
+        else if (a == "--finish")
+            opt.finish = true;
+        else if (a == "--from-file")
+            opt.fromFile = true;
         else if (a == "--polish")
             opt.polish = true;
         else if (a == "--cbc")

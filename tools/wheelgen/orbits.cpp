@@ -278,6 +278,7 @@ public:
                 columns_[c].push_back(static_cast<int>(r));
         const std::size_t nc = columns_.size(), nr = program.rows.size();
         chosen_.assign(nc, false);
+        place_.assign(nc, -1);
         changed_.assign(nc, true);
         score_.assign(nc, 0);
         stamp_.assign(nc, 0);
@@ -318,11 +319,17 @@ public:
         }
         score_[c] = -score_[c];
         chosen_[c] = true;
+        place_[c] = static_cast<int>(chosenList_.size());
+        chosenList_.push_back(c);
         blocks_ += size(c);
     }
 
     void remove(int c) {
         chosen_[c] = false;
+        const int at = place_[c], last = chosenList_.back();
+        chosenList_[at] = last;
+        place_[last] = at;
+        chosenList_.pop_back();
         changed_[c] = false;
         blocks_ -= size(c);
         for (int r : columns_[c]) {
@@ -354,18 +361,21 @@ public:
                 }
             add(best);
         }
-        while (blocks_ > limit_)
+        shrinkTo(limit_);
+    }
+
+    void shrinkTo(int limit) {
+        while (blocks_ > limit)
             remove(weakest(-1));
     }
 
     // The chosen column losing least, not the one just added.
     int weakest(int spare) const {
         int best = -1;
-        for (std::size_t c = 0; c < chosen_.size(); ++c)
-            if (chosen_[c] && static_cast<int>(c) != spare &&
-                (best < 0 || score_[c] > score_[best] ||
-                 (score_[c] == score_[best] && stamp_[c] < stamp_[best])))
-                best = static_cast<int>(c);
+        for (int c : chosenList_)
+            if (c != spare && (best < 0 || score_[c] > score_[best] ||
+                               (score_[c] == score_[best] && stamp_[c] < stamp_[best])))
+                best = c;
         return best;
     }
 
@@ -430,7 +440,8 @@ private:
     int limit_;
     std::vector<std::vector<int>> columns_;  // column -> rows it meets
     std::vector<bool> chosen_;
-    std::vector<bool> changed_;  // a row of the column changed since it left the cover
+    std::vector<int> chosenList_, place_;  // the chosen columns, and each one's index there
+    std::vector<bool> changed_;            // a row of the column changed since it left the cover
     std::vector<long> score_;
     std::vector<std::uint64_t> stamp_;  // step a column last changed
     std::vector<int> cover_, where_, unmet_;
@@ -442,9 +453,24 @@ private:
 }  // namespace
 
 OrbitSolve solveOrbitsLocal(const OrbitProgram& program, int limit, std::uint64_t maxSteps,
-                            Rng& rng) {
+                            Rng& rng, const std::vector<Block>& start) {
     CoverSearch search(program, limit);
-    search.greedy();
+    if (start.empty()) {
+        search.greedy();
+    } else {
+        // The columns holding a block of the start, within the budget.
+        std::unordered_map<Block, int> columnOf;
+        for (std::size_t c = 0; c < program.orbits.size(); ++c)
+            for (Block b : program.orbits[c])
+                columnOf.emplace(b, static_cast<int>(c));
+        std::vector<bool> taken(program.orbits.size(), false);
+        for (Block b : start)
+            if (const auto it = columnOf.find(b); it != columnOf.end() && !taken[it->second]) {
+                taken[it->second] = true;
+                search.add(it->second);
+            }
+        search.shrinkTo(limit);
+    }
     std::size_t best = search.unmet();
     std::vector<int> nearest = search.solution();
     std::uint64_t steps = 0;

@@ -45,8 +45,9 @@ OrbitSolve solveOrbitsCbc(const OrbitProgram& program, double seconds, int limit
 
 // Weighted local search for a cover of at most `limit` blocks: a step drops the chosen column
 // whose loss weighs least and adds the column meeting a random unmet row that gains most;
-// unmet rows then weigh one more. Stops after maxSteps or at a cover.
+// unmet rows then weigh one more. Stops after maxSteps or at a cover. Starts from the columns
+// holding the blocks of `start` (the weakest dropped to the limit), else from a greedy cover.
 OrbitSolve solveOrbitsLocal(const OrbitProgram& program, int limit, std::uint64_t maxSteps,
-                            Rng& rng);
+                            Rng& rng, const std::vector<Block>& start = {});
 
 }  // namespace wheelgen
