@@ -399,13 +399,18 @@ Design generate(const Job& job, const Options& opt) {
     return design;
 }
 
-// The blocks of the row's proven file in the output folder, or none.
-std::vector<Block> fileBlocks(const Job& job, const Options& opt) {
-    std::ifstream in(opt.out / wheeldesign::wheelFileName(job.k, job.d, job.m, job.n),
-                     std::ios::binary);
+// The whole text of a file; empty when it cannot be read.
+std::string readText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream buf;
     buf << in.rdbuf();
-    const std::string text = buf.str();
+    return buf.str();
+}
+
+// The blocks of the row's file in the output folder, strictly parsed; none when it has a fault.
+std::vector<Block> fileBlocks(const Job& job, const Options& opt) {
+    const std::string text =
+        readText(opt.out / wheeldesign::wheelFileName(job.k, job.d, job.m, job.n));
     const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
     std::vector<Block> blocks;
     if (!wheeldesign::parseWheelText(text, {job.k, job.d, job.m, job.n, lines}, blocks).ok)
@@ -503,12 +508,7 @@ Design generateBest(const Job& job, const Options& opt) {
 }
 
 std::optional<int> existingProven(const fs::path& path, const Job& job) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    const std::string text = buf.str();
+    const std::string text = readText(path);
     const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
     if (lines == 0)
         return std::nullopt;
