@@ -2,8 +2,6 @@
 // four pages, 2,500 suggested entries, and one typed entry added to a file of 32,000.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <numeric>
 #include <random>
 
 #include <QFile>
@@ -21,6 +19,7 @@
 #include "shared/drawrecord.h"
 #include "shared/gamerecord.h"
 #include "shared/module1.h"
+#include "support/benchdraws.h"
 #include "support/benchmain.h"
 
 namespace {
@@ -79,20 +78,10 @@ private:
 // n records of six numbers from 49 and an extra from 26, dated a day apart from 1 Jan 2000.
 QByteArray records(int n, std::mt19937& rng) {
     QByteArray all;
-    std::vector<qint16> pool(49);
-    std::iota(pool.begin(), pool.end(), qint16{1});
-    for (int i = 0; i < n; ++i) {
-        std::shuffle(pool.begin(), pool.end(), rng);
-        DrawRecord r;
-        r.count = i == 0 ? n : 0;
-        r.ordinal = static_cast<qint16>(i + 1);
-        const QDate date = QDate(2000, 1, 1).addDays(i);
-        r.day = static_cast<qint16>(date.day());
-        r.month = static_cast<qint16>(date.month());
-        r.year = static_cast<qint16>(date.year());
-        std::copy_n(pool.begin(), 6, r.balls.begin());
-        std::sort(r.balls.begin(), r.balls.begin() + 6);
-        r.extra = static_cast<qint16>(std::uniform_int_distribution<int>(1, 26)(rng));
+    int ordinal = 0;
+    for (DrawRecord r : fixture::randomLottoDraws(n, rng)) {
+        r.count = ordinal == 0 ? n : 0;
+        r.ordinal = static_cast<qint16>(++ordinal);
         all += r.toBytes();
     }
     return all;

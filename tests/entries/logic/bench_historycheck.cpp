@@ -1,11 +1,10 @@
 // The history check over 2,500 entries and 3,000 draws, as the window runs it draw by draw.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <numeric>
 #include <random>
 
 #include "entries/logic/historycheck.h"
+#include "support/benchdraws.h"
 
 using namespace entries;
 
@@ -26,28 +25,10 @@ EntryGame sixPlusOne(std::initializer_list<int> levels) {
     return g;
 }
 
-std::vector<DrawRecord> randomRecords(int n, std::mt19937& rng) {
-    std::vector<DrawRecord> out;
-    std::vector<qint16> pool(49);
-    std::iota(pool.begin(), pool.end(), qint16{1});
-    for (int i = 0; i < n; ++i) {
-        std::shuffle(pool.begin(), pool.end(), rng);
-        DrawRecord r;
-        std::copy_n(pool.begin(), 6, r.balls.begin());
-        std::sort(r.balls.begin(), r.balls.begin() + 6);
-        r.extra = static_cast<qint16>(std::uniform_int_distribution<int>(1, 26)(rng));
-        r.day = static_cast<qint16>(i % 28 + 1);
-        r.month = static_cast<qint16>(i / 28 % 12 + 1);
-        r.year = static_cast<qint16>(2000 + i / 336);
-        out.push_back(r);
-    }
-    return out;
-}
-
 void runCheck(benchmark::State& state, std::initializer_list<int> levels) {
     std::mt19937 rng(7);
-    const std::vector<DrawRecord> entries = randomRecords(2500, rng);
-    const std::vector<DrawRecord> draws = randomRecords(3000, rng);
+    const std::vector<DrawRecord> entries = fixture::randomLottoDraws(2500, rng);
+    const std::vector<DrawRecord> draws = fixture::randomLottoDraws(3000, rng);
     const EntryGame game = sixPlusOne(levels);
     qsizetype listed = 0;
     for (auto _ : state) {

@@ -1,13 +1,12 @@
 // Suggesting 2,500 entries into an empty entry file, uniformly and from a history of draws.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <numeric>
 #include <random>
 
 #include <QTemporaryDir>
 
 #include "entries/logic/suggest.h"
+#include "support/benchdraws.h"
 
 using namespace entries;
 
@@ -23,25 +22,10 @@ EntryGame sixPlusOne() {
     return g;
 }
 
-std::vector<DrawRecord> history(int n, std::mt19937& rng) {
-    std::vector<DrawRecord> out;
-    std::vector<qint16> pool(49);
-    std::iota(pool.begin(), pool.end(), qint16{1});
-    for (int i = 0; i < n; ++i) {
-        std::shuffle(pool.begin(), pool.end(), rng);
-        DrawRecord r;
-        std::copy_n(pool.begin(), 6, r.balls.begin());
-        std::sort(r.balls.begin(), r.balls.begin() + 6);
-        r.extra = static_cast<qint16>(i % 26 + 1);
-        out.push_back(r);
-    }
-    return out;
-}
-
 void suggest(benchmark::State& state, int draws) {
     QTemporaryDir dir;
     std::mt19937 rng(11);
-    const std::vector<DrawRecord> past = history(draws, rng);
+    const std::vector<DrawRecord> past = fixture::randomLottoDraws(draws, rng);
     int run = 0;
     for (auto _ : state) {
         const QString path = dir.filePath(QStringLiteral("run%1.lot").arg(run++));
