@@ -49,6 +49,8 @@ struct Options {
     std::vector<std::string> orbitGroups;  // groups for the orbit program, in place of search
     double ilpSeconds = 60;                // solver time per group
     bool cbc = false;                      // cbc for the orbit program, not local search
+    bool exact = false;                    // complete search for the orbit program
+    bool tabu = false;                     // tabu search for the orbit program
     bool polish = false;                   // anneal the nearest symmetric state at E
     int limit = 0;                         // block budget of the orbit search (0: E)
     bool finish = false;                   // search the nearest symmetric state on, unsymmetric
@@ -439,10 +441,12 @@ Design orbitDesign(const Job& job, const Options& opt) {
         Rng rng(jobSeed(opt.seed, job.k, job.d, job.m, job.n, 5));
         const auto steps = static_cast<std::uint64_t>(opt.effort * 1e6);
         const int budget = opt.limit > 0 ? opt.limit : job.asked;
-        OrbitSolve solved =
-            opt.cbc ? solveOrbitsCbc(program, opt.ilpSeconds, budget, work.string())
-                    : solveOrbitsLocal(program, budget, steps, rng,
-                                       opt.fromFile ? fileBlocks(job, opt) : std::vector<Block>{});
+        OrbitSolve solved = opt.cbc ? solveOrbitsCbc(program, opt.ilpSeconds, budget, work.string())
+                            : opt.exact ? solveOrbitsExact(program, budget, steps)
+                            : opt.tabu  ? solveOrbitsTabu(program, budget, steps / 1000, rng)
+                                        : solveOrbitsLocal(program, budget, steps, rng,
+                                                          opt.fromFile ? fileBlocks(job, opt)
+                                                                        : std::vector<Block>{});
         if (opt.finish && solved.blocks.empty() && !solved.nearest.empty() &&
             group->perms.size() > 1) {
             // The few draws the symmetric state leaves are often met once the symmetry may break.
@@ -484,8 +488,11 @@ Design orbitDesign(const Job& job, const Options& opt) {
             groupName.c_str(), group->perms.size(), solved.status.c_str(), solved.blocks.size(),
             proven || solved.blocks.empty() ? "" : " NOT PROVEN");
         if (proven && (best.blocks.empty() || solved.blocks.size() < best.blocks.size()))
-            best = {std::move(solved.blocks),
-                    "orbits of " + groupName + (opt.cbc ? " by cbc" : " by local search")};
+            best = {std::move(solved.blocks), "orbits of " + groupName +
+                                                  (opt.cbc     ? " by cbc"
+                                                   : opt.exact ? " by complete search"
+                                                   : opt.tabu  ? " by tabu search"
+                                                               : " by local search")};
     }
     return best;
 }
@@ -557,7 +564,8 @@ int usage() {
         "usage: wheelgen [--all] [--family k-d-m]... [--row k-d-m-n]... [--seed S]\n"
         "                [--threads T] [--effort X] [--out DIR] [--force] [--check]\n"
         "                [--groups N] [--weighted] [--greedy] [--t0 X] [--t1 X] [--cycles N]\n"
-        "                [--orbits GROUP]... [--cbc] [--ilp-seconds S] [--polish]\n"
+        "                [--orbits GROUP]... [--cbc] [--exact] [--tabu]\n"
+        "                [--ilp-seconds S] [--polish]\n"
         "                [--finish] [--from-file]\n"
         "                [--limit N]\n");
     return 2;
@@ -611,6 +619,10 @@ int main(int argc, char** argv) {
             opt.polish = true;
         else if (a == "--cbc")
             opt.cbc = true;
+        else if (a == "--exact")
+            opt.exact = true;
+        else if (a == "--tabu")
+            opt.tabu = true;
         else if (a == "--ilp-seconds")
             opt.ilpSeconds = std::stod(value());
         else if (a == "--t0")

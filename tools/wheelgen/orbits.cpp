@@ -497,4 +497,277 @@ OrbitSolve solveOrbitsLocal(const OrbitProgram& program, int limit, std::uint64_
     return result;
 }
 
+namespace {
+
+class ExactCover {
+public:
+    ExactCover(const OrbitProgram& program, std::uint64_t maxNodes)
+        : program_(program),
+          words_((program.rows.size() + 63) / 64),
+          bits_(program.orbits.size() * words_, 0),
+          barred_(program.orbits.size(), false),
+          maxNodes_(maxNodes) {
+        for (std::size_t r = 0; r < program.rows.size(); ++r)
+            for (int c : program.rows[r])
+                bits_[c * words_ + r / 64] |= std::uint64_t{1} << (r % 64);
+        order_.resize(program.rows.size());
+        std::iota(order_.begin(), order_.end(), 0);
+        std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
+            return program.rows[a].size() < program.rows[b].size();
+        });
+    }
+
+    // True when a cover was found (then in chosen()); false when none exists or time ran out.
+    bool search(int budget) {
+        std::vector<std::uint64_t> met(words_, 0);
+        return visit(met, budget);
+    }
+    const std::vector<int>& chosen() const { return chosen_; }
+    bool exhausted() const { return nodes_ >= maxNodes_; }
+    std::uint64_t nodes() const { return nodes_; }
+
+private:
+    int size(int c) const { return static_cast<int>(program_.orbits[c].size()); }
+    bool fits(int c, int budget) const { return !barred_[c] && size(c) <= budget; }
+
+    bool visit(const std::vector<std::uint64_t>& met, int budget) {
+        if (++nodes_ >= maxNodes_)
+            return false;
+        // Near the root the unmet row with fewest columns that fit, the tightest branching;
+        // deeper, where nodes are many, the first unmet row of the fixed order.
+        int row = -1;
+        if (chosen_.size() < 2) {
+            std::size_t fewest = SIZE_MAX;
+            for (std::size_t r = 0; r < program_.rows.size(); ++r) {
+                if ((met[r / 64] >> (r % 64)) & 1u)
+                    continue;
+                std::size_t options = 0;
+                for (int c : program_.rows[r])
+                    options += fits(c, budget);
+                if (options < fewest) {
+                    fewest = options;
+                    row = static_cast<int>(r);
+                }
+            }
+        } else {
+            for (int r : order_)
+                if (!((met[r / 64] >> (r % 64)) & 1u)) {
+                    row = r;
+                    break;
+                }
+        }
+        if (row < 0)
+            return true;
+        std::vector<int> tried;
+        std::vector<std::uint64_t> next(words_);
+        bool found = false;
+        for (int c : program_.rows[row]) {
+            if (!fits(c, budget))
+                continue;
+            const std::uint64_t* column = &bits_[c * words_];
+            for (std::size_t w = 0; w < words_; ++w)
+                next[w] = met[w] | column[w];
+            chosen_.push_back(c);
+            if (visit(next, budget - size(c))) {
+                found = true;
+                break;
+            }
+            chosen_.pop_back();
+            if (exhausted())
+                break;
+            // Every cover holding c has been seen: the later siblings go without it.
+            barred_[c] = true;
+            tried.push_back(c);
+        }
+        for (int c : tried)
+            barred_[c] = false;
+        return found;
+    }
+
+    const OrbitProgram& program_;
+    std::size_t words_;
+    std::vector<std::uint64_t> bits_;  // column -> the rows it meets, as bits
+    std::vector<bool> barred_;
+    std::vector<int> order_;  // rows, fewest columns first
+    std::vector<int> chosen_;
+    std::uint64_t nodes_ = 0, maxNodes_;
+};
+
+}  // namespace
+
+OrbitSolve solveOrbitsExact(const OrbitProgram& program, int limit, std::uint64_t maxNodes) {
+    ExactCover search(program, maxNodes);
+    const bool found = search.search(limit);
+    OrbitSolve result;
+    result.status = std::to_string(program.orbits.size()) + " orbits, " +
+                    std::to_string(program.rows.size()) +
+                    " rows: " + std::to_string(search.nodes()) + " nodes, " +
+                    (found                ? "covered"
+                     : search.exhausted() ? "gave up"
+                                          : "no cover within the budget");
+    if (found)
+        for (int c : search.chosen())
+            for (Block b : program.orbits[c])
+                result.blocks.push_back(b);
+    return result;
+}
+
+namespace {
+
+class TabuCover {
+public:
+    TabuCover(const OrbitProgram& program, int limit)
+        : program_(program),
+          limit_(limit),
+          words_((program.rows.size() + 63) / 64),
+          bits_(program.orbits.size() * words_, 0),
+          columns_(program.orbits.size()),
+          chosen_(program.orbits.size(), false),
+          barredUntil_(program.orbits.size(), 0),
+          cover_(program.rows.size(), 0) {
+        for (std::size_t r = 0; r < program.rows.size(); ++r)
+            for (int c : program.rows[r]) {
+                bits_[c * words_ + r / 64] |= std::uint64_t{1} << (r % 64);
+                columns_[c].push_back(static_cast<int>(r));
+            }
+    }
+
+    int size(int c) const { return static_cast<int>(program_.orbits[c].size()); }
+    std::size_t unmet() const {
+        return static_cast<std::size_t>(std::count(cover_.begin(), cover_.end(), 0));
+    }
+    const std::vector<int>& solution() const { return list_; }
+
+    void add(int c) {
+        for (int r : columns_[c])
+            ++cover_[r];
+        chosen_[c] = true;
+        list_.push_back(c);
+        blocks_ += size(c);
+    }
+    void remove(int c) {
+        for (int r : columns_[c])
+            --cover_[r];
+        chosen_[c] = false;
+        list_.erase(std::find(list_.begin(), list_.end(), c));
+        blocks_ -= size(c);
+    }
+
+    // Greedy start: the most new rows per block while the budget allows.
+    void greedy() {
+        for (;;) {
+            const auto unmetRows = rowsWithCover(0);
+            int best = -1;
+            double bestRatio = 0;
+            for (std::size_t c = 0; c < chosen_.size(); ++c) {
+                if (chosen_[c] || blocks_ + size(static_cast<int>(c)) > limit_)
+                    continue;
+                const double ratio = static_cast<double>(meets(unmetRows, static_cast<int>(c))) /
+                                     size(static_cast<int>(c));
+                if (ratio > bestRatio) {
+                    bestRatio = ratio;
+                    best = static_cast<int>(c);
+                }
+            }
+            if (best < 0)
+                return;
+            add(best);
+        }
+    }
+
+    void step(Rng& rng, std::uint64_t now, std::size_t bestEver) {
+        const auto unmetRows = rowsWithCover(0), onceRows = rowsWithCover(1);
+        std::vector<std::uint64_t> base(words_);
+        std::size_t bestCost = SIZE_MAX;
+        int bestOut = -1, bestIn = -1, ties = 0;
+        std::vector<int> outs(list_);
+        outs.push_back(-1);  // no drop: one more column, when it fits
+        for (int out : outs) {
+            for (std::size_t w = 0; w < words_; ++w)
+                base[w] = unmetRows[w] | (out >= 0 ? onceRows[w] & bits_[out * words_ + w] : 0);
+            const int room = limit_ - blocks_ + (out >= 0 ? size(out) : 0);
+            for (std::size_t c = 0; c < chosen_.size(); ++c) {
+                if (chosen_[c] || size(static_cast<int>(c)) > room)
+                    continue;
+                const std::uint64_t* column = &bits_[c * words_];
+                std::size_t cost = 0;
+                for (std::size_t w = 0; w < words_; ++w)
+                    cost += static_cast<std::size_t>(std::popcount(base[w] & ~column[w]));
+                // A barred column comes back only if it beats the best state so far.
+                if (barredUntil_[c] > now && cost >= bestEver)
+                    continue;
+                if (cost < bestCost) {
+                    bestCost = cost;
+                    bestOut = out;
+                    bestIn = static_cast<int>(c);
+                    ties = 1;
+                } else if (cost == bestCost && rng.below(static_cast<std::uint32_t>(++ties)) == 0) {
+                    bestOut = out;
+                    bestIn = static_cast<int>(c);
+                }
+            }
+        }
+        if (bestIn < 0)
+            return;
+        if (bestOut >= 0) {
+            remove(bestOut);
+            barredUntil_[bestOut] = now + 3 + rng.below(8) + list_.size();
+        }
+        add(bestIn);
+    }
+
+private:
+    std::vector<std::uint64_t> rowsWithCover(int count) const {
+        std::vector<std::uint64_t> out(words_, 0);
+        for (std::size_t r = 0; r < cover_.size(); ++r)
+            if (cover_[r] == count)
+                out[r / 64] |= std::uint64_t{1} << (r % 64);
+        return out;
+    }
+    std::size_t meets(const std::vector<std::uint64_t>& rows, int c) const {
+        std::size_t n = 0;
+        for (std::size_t w = 0; w < words_; ++w)
+            n += static_cast<std::size_t>(std::popcount(rows[w] & bits_[c * words_ + w]));
+        return n;
+    }
+
+    const OrbitProgram& program_;
+    int limit_;
+    std::size_t words_;
+    std::vector<std::uint64_t> bits_;        // column -> the rows it meets, as bits
+    std::vector<std::vector<int>> columns_;  // column -> the rows it meets
+    std::vector<bool> chosen_;
+    std::vector<std::uint64_t> barredUntil_;  // step until which a dropped column stays out
+    std::vector<int> cover_;
+    std::vector<int> list_;
+    int blocks_ = 0;
+};
+
+}  // namespace
+
+OrbitSolve solveOrbitsTabu(const OrbitProgram& program, int limit, std::uint64_t maxSteps,
+                           Rng& rng) {
+    TabuCover search(program, limit);
+    search.greedy();
+    std::size_t best = search.unmet();
+    std::vector<int> nearest = search.solution();
+    std::uint64_t steps = 0;
+    while (best > 0 && steps < maxSteps) {
+        search.step(rng, ++steps, best);
+        if (const std::size_t now = search.unmet(); now < best) {
+            best = now;
+            nearest = search.solution();
+        }
+    }
+    OrbitSolve result;
+    result.status = std::to_string(program.orbits.size()) + " orbits, " +
+                    std::to_string(program.rows.size()) + " rows: " + std::to_string(steps) +
+                    " tabu steps, " +
+                    (best == 0 ? std::string("covered") : "fewest unmet " + std::to_string(best));
+    for (int c : nearest)
+        for (Block b : program.orbits[c])
+            (best == 0 ? result.blocks : result.nearest).push_back(b);
+    return result;
+}
+
 }  // namespace wheelgen

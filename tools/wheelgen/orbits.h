@@ -50,4 +50,17 @@ OrbitSolve solveOrbitsCbc(const OrbitProgram& program, double seconds, int limit
 OrbitSolve solveOrbitsLocal(const OrbitProgram& program, int limit, std::uint64_t maxSteps,
                             Rng& rng, const std::vector<Block>& start = {});
 
+// Complete search for a cover within `limit` blocks: depth first, each node choosing the unmet
+// row with fewest columns that fit and trying each of them, a column tried being barred from its
+// later siblings. For programs whose covers take a few columns (dense rows, as in 6-6-4), where
+// it settles whether the group has a design at all. Gives up after maxNodes nodes.
+OrbitSolve solveOrbitsExact(const OrbitProgram& program, int limit, std::uint64_t maxNodes);
+
+// Tabu search within `limit` blocks for programs whose covers take few columns: each step looks
+// at every swap of a chosen column for another (or one more column while the budget allows) and
+// makes the one leaving fewest rows unmet; a column just dropped may not come back for a while.
+// Steps are costly (every column is looked at) but few are needed.
+OrbitSolve solveOrbitsTabu(const OrbitProgram& program, int limit, std::uint64_t maxSteps,
+                           Rng& rng);
+
 }  // namespace wheelgen
