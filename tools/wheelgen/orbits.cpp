@@ -716,6 +716,15 @@ public:
         add(bestIn);
     }
 
+    // A kick out of a stale region: a few random chosen columns leave; steps add columns back.
+    void kick(Rng& rng, std::uint64_t now) {
+        for (std::size_t i = 0, drops = 1 + list_.size() / 5; i < drops && !list_.empty(); ++i) {
+            const int c = list_[rng.below(static_cast<std::uint32_t>(list_.size()))];
+            remove(c);
+            barredUntil_[c] = now + 10;
+        }
+    }
+
 private:
     std::vector<std::uint64_t> rowsWithCover(int count) const {
         std::vector<std::uint64_t> out(words_, 0);
@@ -751,12 +760,16 @@ OrbitSolve solveOrbitsTabu(const OrbitProgram& program, int limit, std::uint64_t
     search.greedy();
     std::size_t best = search.unmet();
     std::vector<int> nearest = search.solution();
-    std::uint64_t steps = 0;
+    std::uint64_t steps = 0, improved = 0;
     while (best > 0 && steps < maxSteps) {
         search.step(rng, ++steps, best);
         if (const std::size_t now = search.unmet(); now < best) {
             best = now;
             nearest = search.solution();
+            improved = steps;
+        } else if (steps - improved > 2000) {
+            search.kick(rng, steps);
+            improved = steps;
         }
     }
     OrbitSolve result;
