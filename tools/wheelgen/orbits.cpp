@@ -76,6 +76,14 @@ OrbitSolve failed(std::string why) {
     return result;
 }
 
+// The blocks of the chosen columns.
+std::vector<Block> orbitBlocks(const OrbitProgram& program, const std::vector<int>& columns) {
+    std::vector<Block> blocks;
+    for (int c : columns)
+        blocks.insert(blocks.end(), program.orbits[c].begin(), program.orbits[c].end());
+    return blocks;
+}
+
 Block canonical(Block b, const std::vector<Perm>& perms) {
     Block best = b;
     for (const Perm& g : perms)
@@ -487,13 +495,9 @@ OrbitSolve solveOrbitsLocal(const OrbitProgram& program, int limit, std::uint64_
         " rows: " + std::to_string(steps) + " steps, " +
         (search.covered() ? std::string("covered") : "fewest unmet " + std::to_string(best));
     if (search.covered())
-        for (int c : search.solution())
-            for (Block b : program.orbits[c])
-                result.blocks.push_back(b);
+        result.blocks = orbitBlocks(program, search.solution());
     else
-        for (int c : nearest)
-            for (Block b : program.orbits[c])
-                result.nearest.push_back(b);
+        result.nearest = orbitBlocks(program, nearest);
     return result;
 }
 
@@ -606,9 +610,7 @@ OrbitSolve solveOrbitsExact(const OrbitProgram& program, int limit, std::uint64_
                      : search.exhausted() ? "gave up"
                                           : "no cover within the budget");
     if (found)
-        for (int c : search.chosen())
-            for (Block b : program.orbits[c])
-                result.blocks.push_back(b);
+        result.blocks = orbitBlocks(program, search.chosen());
     return result;
 }
 
@@ -777,9 +779,7 @@ OrbitSolve solveOrbitsTabu(const OrbitProgram& program, int limit, std::uint64_t
                     std::to_string(program.rows.size()) + " rows: " + std::to_string(steps) +
                     " tabu steps, " +
                     (best == 0 ? std::string("covered") : "fewest unmet " + std::to_string(best));
-    for (int c : nearest)
-        for (Block b : program.orbits[c])
-            (best == 0 ? result.blocks : result.nearest).push_back(b);
+    (best == 0 ? result.blocks : result.nearest) = orbitBlocks(program, nearest);
     return result;
 }
 
