@@ -84,6 +84,32 @@ std::vector<Block> orbitBlocks(const OrbitProgram& program, const std::vector<in
     return blocks;
 }
 
+// "N orbits, M rows: ", how a solver's status starts.
+std::string programSize(const OrbitProgram& program) {
+    return std::to_string(program.orbits.size()) + " orbits, " +
+           std::to_string(program.rows.size()) + " rows: ";
+}
+
+// Rows as bits, 64 to a word.
+std::size_t rowWords(const OrbitProgram& program) {
+    return (program.rows.size() + 63) / 64;
+}
+bool hasRow(const std::vector<std::uint64_t>& bits, std::size_t r) {
+    return (bits[r / 64] >> (r % 64)) & 1u;
+}
+void setRow(std::uint64_t* bits, std::size_t r) {
+    bits[r / 64] |= std::uint64_t{1} << (r % 64);
+}
+// Each column's rows, rowWords() words per column.
+std::vector<std::uint64_t> columnBits(const OrbitProgram& program) {
+    const std::size_t words = rowWords(program);
+    std::vector<std::uint64_t> bits(program.orbits.size() * words, 0);
+    for (std::size_t r = 0; r < program.rows.size(); ++r)
+        for (int c : program.rows[r])
+            setRow(&bits[c * words], r);
+    return bits;
+}
+
 Block canonical(Block b, const std::vector<Perm>& perms) {
     Block best = b;
     for (const Perm& g : perms)
@@ -254,8 +280,7 @@ OrbitSolve solveOrbitsCbc(const OrbitProgram& program, double seconds, int limit
     if (!std::getline(sol, status))
         return failed("no solution file");
     OrbitSolve result;
-    result.status = std::to_string(orbits.size()) + " orbits, " + std::to_string(rows.size()) +
-                    " rows: " + status;
+    result.status = programSize(program) + status;
     std::string line;
     while (std::getline(sol, line)) {
         std::istringstream fields(line);
@@ -491,8 +516,7 @@ OrbitSolve solveOrbitsLocal(const OrbitProgram& program, int limit, std::uint64_
     }
     OrbitSolve result;
     result.status =
-        std::to_string(program.orbits.size()) + " orbits, " + std::to_string(program.rows.size()) +
-        " rows: " + std::to_string(steps) + " steps, " +
+        programSize(program) + std::to_string(steps) + " steps, " +
         (search.covered() ? std::string("covered") : "fewest unmet " + std::to_string(best));
     if (search.covered())
         result.blocks = orbitBlocks(program, search.solution());
@@ -507,13 +531,10 @@ class ExactCover {
 public:
     ExactCover(const OrbitProgram& program, std::uint64_t maxNodes)
         : program_(program),
-          words_((program.rows.size() + 63) / 64),
-          bits_(program.orbits.size() * words_, 0),
+          words_(rowWords(program)),
+          bits_(columnBits(program)),
           barred_(program.orbits.size(), false),
           maxNodes_(maxNodes) {
-        for (std::size_t r = 0; r < program.rows.size(); ++r)
-            for (int c : program.rows[r])
-                bits_[c * words_ + r / 64] |= std::uint64_t{1} << (r % 64);
         order_.resize(program.rows.size());
         std::iota(order_.begin(), order_.end(), 0);
         std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
@@ -543,7 +564,7 @@ private:
         if (chosen_.size() < 2) {
             std::size_t fewest = SIZE_MAX;
             for (std::size_t r = 0; r < program_.rows.size(); ++r) {
-                if ((met[r / 64] >> (r % 64)) & 1u)
+                if (hasRow(met, r))
                     continue;
                 std::size_t options = 0;
                 for (int c : program_.rows[r])
@@ -555,7 +576,7 @@ private:
             }
         } else {
             for (int r : order_)
-                if (!((met[r / 64] >> (r % 64)) & 1u)) {
+                if (!hasRow(met, static_cast<std::size_t>(r))) {
                     row = r;
                     break;
                 }
@@ -603,9 +624,7 @@ OrbitSolve solveOrbitsExact(const OrbitProgram& program, int limit, std::uint64_
     ExactCover search(program, maxNodes);
     const bool found = search.search(limit);
     OrbitSolve result;
-    result.status = std::to_string(program.orbits.size()) + " orbits, " +
-                    std::to_string(program.rows.size()) +
-                    " rows: " + std::to_string(search.nodes()) + " nodes, " +
+    result.status = programSize(program) + std::to_string(search.nodes()) + " nodes, " +
                     (found                ? "covered"
                      : search.exhausted() ? "gave up"
                                           : "no cover within the budget");
@@ -621,17 +640,15 @@ public:
     TabuCover(const OrbitProgram& program, int limit)
         : program_(program),
           limit_(limit),
-          words_((program.rows.size() + 63) / 64),
-          bits_(program.orbits.size() * words_, 0),
+          words_(rowWords(program)),
+          bits_(columnBits(program)),
           columns_(program.orbits.size()),
           chosen_(program.orbits.size(), false),
           barredUntil_(program.orbits.size(), 0),
           cover_(program.rows.size(), 0) {
         for (std::size_t r = 0; r < program.rows.size(); ++r)
-            for (int c : program.rows[r]) {
-                bits_[c * words_ + r / 64] |= std::uint64_t{1} << (r % 64);
+            for (int c : program.rows[r])
                 columns_[c].push_back(static_cast<int>(r));
-            }
     }
 
     int size(int c) const { return static_cast<int>(program_.orbits[c].size()); }
@@ -732,7 +749,7 @@ private:
         std::vector<std::uint64_t> out(words_, 0);
         for (std::size_t r = 0; r < cover_.size(); ++r)
             if (cover_[r] == count)
-                out[r / 64] |= std::uint64_t{1} << (r % 64);
+                setRow(out.data(), r);
         return out;
     }
     std::size_t meets(const std::vector<std::uint64_t>& rows, int c) const {
@@ -775,9 +792,7 @@ OrbitSolve solveOrbitsTabu(const OrbitProgram& program, int limit, std::uint64_t
         }
     }
     OrbitSolve result;
-    result.status = std::to_string(program.orbits.size()) + " orbits, " +
-                    std::to_string(program.rows.size()) + " rows: " + std::to_string(steps) +
-                    " tabu steps, " +
+    result.status = programSize(program) + std::to_string(steps) + " tabu steps, " +
                     (best == 0 ? std::string("covered") : "fewest unmet " + std::to_string(best));
     (best == 0 ? result.blocks : result.nearest) = orbitBlocks(program, nearest);
     return result;
