@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "anneal.h"
+#include "exchange.h"
 #include "orbits.h"
 #include "wheels/design/wheeltable.h"
 #include "wheels/design/wheelverify.h"
@@ -55,6 +56,7 @@ struct Options {
     int limit = 0;                         // block budget of the orbit search (0: E)
     bool finish = false;                   // search the nearest symmetric state on, unsymmetric
     bool fromFile = false;                 // the orbit search starts from the file's design
+    bool exchange = false;                 // block exchanges on the design found or the file's
 };
 
 Options globalOptions;
@@ -441,12 +443,11 @@ Design orbitDesign(const Job& job, const Options& opt) {
         Rng rng(jobSeed(opt.seed, job.k, job.d, job.m, job.n, 5));
         const auto steps = static_cast<std::uint64_t>(opt.effort * 1e6);
         const int budget = opt.limit > 0 ? opt.limit : job.asked;
+        const std::vector<Block> start = opt.fromFile ? fileBlocks(job, opt) : std::vector<Block>{};
         OrbitSolve solved = opt.cbc ? solveOrbitsCbc(program, opt.ilpSeconds, budget, work.string())
                             : opt.exact ? solveOrbitsExact(program, budget, steps)
-                            : opt.tabu  ? solveOrbitsTabu(program, budget, steps / 1000, rng)
-                                        : solveOrbitsLocal(program, budget, steps, rng,
-                                                          opt.fromFile ? fileBlocks(job, opt)
-                                                                        : std::vector<Block>{});
+                            : opt.tabu  ? solveOrbitsTabu(program, budget, steps / 1000, rng, start)
+                                        : solveOrbitsLocal(program, budget, steps, rng, start);
         if (opt.finish && solved.blocks.empty() && !solved.nearest.empty() &&
             group->perms.size() > 1) {
             // The few draws the symmetric state leaves are often met once the symmetry may break.
@@ -463,11 +464,13 @@ Design orbitDesign(const Job& job, const Options& opt) {
             // E without the group, as breaking the symmetry often closes the few unmet draws.
             Annealer a(p);
             a.setBlocks(solved.nearest);
+            const std::string before = std::to_string(a.blocks().size()) + " blocks leaving " +
+                                       std::to_string(a.cost()) + " draws unmet, ";
             a.repair(rng);
             a.removeRedundantBlocks();
             std::vector<Block> repaired = a.blocks();
             dedupe(repaired);
-            std::string how = "repaired to " + std::to_string(repaired.size());
+            std::string how = before + "repaired to " + std::to_string(repaired.size());
             if (opt.polish && static_cast<int>(repaired.size()) > job.asked) {
                 std::vector<Block> start = solved.nearest;
                 while (static_cast<int>(start.size()) < job.asked)
@@ -482,6 +485,13 @@ Design orbitDesign(const Job& job, const Options& opt) {
             solved.blocks = std::move(repaired);
         }
         dedupe(solved.blocks);
+        if (opt.exchange && static_cast<int>(solved.blocks.size()) > job.asked) {
+            // A repaired design is seldom at a local minimum of the exchanges.
+            const std::size_t before = solved.blocks.size();
+            solved.blocks = exchangeDescent(p, solved.blocks, job.asked, 300000, rng);
+            say("  %d-%d-%d-%d: %s exchanges from %zu to %zu blocks\n", job.k, job.d, job.m, job.n,
+                groupName.c_str(), before, solved.blocks.size());
+        }
         const bool proven = !solved.blocks.empty() &&
                             wheeldesign::countUnmetDraws(solved.blocks, job.n, job.d, job.m) == 0;
         say("  %d-%d-%d-%d: %s (order %zu) %s -> %zu blocks%s\n", job.k, job.d, job.m, job.n,
@@ -497,12 +507,28 @@ Design orbitDesign(const Job& job, const Options& opt) {
     return best;
 }
 
+// The row's file taken down by block exchanges (see exchange.h), to the budget at most.
+Design exchangeFromFile(const Job& job, const Options& opt) {
+    const Problem p{job.n, job.k, job.d, job.m};
+    const std::vector<Block> start = fileBlocks(job, opt);
+    Rng rng(jobSeed(opt.seed, job.k, job.d, job.m, job.n, 11));
+    std::vector<Block> blocks = exchangeDescent(p, start, opt.limit > 0 ? opt.limit : job.asked,
+                                                static_cast<std::uint64_t>(opt.effort * 1e5), rng);
+    say("  %d-%d-%d-%d: exchanges from %zu to %zu blocks\n", job.k, job.d, job.m, job.n,
+        start.size(), blocks.size());
+    if (blocks.size() >= start.size())
+        return {};
+    return {std::move(blocks), "block exchanges from the file"};
+}
+
 Design generateBest(const Job& job, const Options& opt) {
     const Problem p{job.n, job.k, job.d, job.m};
     if (job.d == job.k && job.m == job.k)
         return {fullWheel(job.n, job.k), "enumeration"};
     if (!opt.orbitGroups.empty())
         return orbitDesign(job, opt);
+    if (opt.exchange)
+        return exchangeFromFile(job, opt);
     std::optional<Design> split = splitDesign(job, opt);
     if (split && static_cast<int>(split->blocks.size()) <= job.asked)
         return *split;
@@ -567,6 +593,7 @@ int usage() {
         "                [--orbits GROUP]... [--cbc] [--exact] [--tabu]\n"
         "                [--ilp-seconds S] [--polish]\n"
         "                [--finish] [--from-file]\n"
+        "                [--exchange]\n"
         "                [--limit N]\n");
     return 2;
 }
@@ -613,6 +640,8 @@ int main(int argc, char** argv) {
             opt.limit = std::stoi(value());
         else if (a == "--finish")
             opt.finish = true;
+        else if (a == "--exchange")
+            opt.exchange = true;
         else if (a == "--from-file")
             opt.fromFile = true;
         else if (a == "--polish")

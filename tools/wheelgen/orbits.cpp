@@ -157,7 +157,7 @@ std::optional<PermGroup> parseGroup(const std::string& groupName, int n) {
         flip[q] = 0;
         return PermGroup{closure({shift, times, flip}, n), groupName};
     }
-    int length = 0, cycles = 1, multiplierOrder = 1;
+    int length = 0, cycles = 1, multiplierOrder = 1, multiplier = 0;
     char tail[8] = {};
     const char* s = groupName.c_str();
     if (std::sscanf(s, "Z%d", &length) != 1 || length < 2)
@@ -165,7 +165,8 @@ std::optional<PermGroup> parseGroup(const std::string& groupName, int n) {
     if (const char* x = std::strchr(s, 'x'); x != nullptr && std::sscanf(x, "x%d", &cycles) != 1)
         return std::nullopt;
     if (const char* c = std::strchr(s, ':');
-        c != nullptr && std::sscanf(c, ":%d%7s", &multiplierOrder, tail) != 1)
+        c != nullptr && std::sscanf(c, ":%d%7s", &multiplierOrder, tail) != 1 &&
+        std::sscanf(c, ":%d@%d%7s", &multiplierOrder, &multiplier, tail) != 2)
         return std::nullopt;
     if (cycles < 1 || length * cycles > n || multiplierOrder < 1)
         return std::nullopt;
@@ -177,11 +178,13 @@ std::optional<PermGroup> parseGroup(const std::string& groupName, int n) {
             turn[c * length + i] = c * length + (i + 1) % length;
     generators.push_back(turn);
     if (multiplierOrder > 1) {
-        int a = 2;
+        int a = multiplier > 0 ? multiplier : 2;
         while (a < length &&
-               (std::gcd(a, length) != 1 || multiplicativeOrder(a, length) != multiplierOrder))
+               (std::gcd(a, length) != 1 || multiplicativeOrder(a, length) != multiplierOrder) &&
+               multiplier == 0)
             ++a;
-        if (a >= length)
+        if (a >= length || std::gcd(a, length) != 1 ||
+            multiplicativeOrder(a, length) != multiplierOrder)
             return std::nullopt;
         Perm times(n);
         std::iota(times.begin(), times.end(), 0);
@@ -485,23 +488,34 @@ private:
 
 }  // namespace
 
+namespace {
+
+// The columns holding a block of `start`, each once, in the order of the start.
+std::vector<int> startColumns(const OrbitProgram& program, const std::vector<Block>& start) {
+    std::unordered_map<Block, int> columnOf;
+    for (std::size_t c = 0; c < program.orbits.size(); ++c)
+        for (Block b : program.orbits[c])
+            columnOf.emplace(b, static_cast<int>(c));
+    std::vector<bool> taken(program.orbits.size(), false);
+    std::vector<int> columns;
+    for (Block b : start)
+        if (const auto it = columnOf.find(b); it != columnOf.end() && !taken[it->second]) {
+            taken[it->second] = true;
+            columns.push_back(it->second);
+        }
+    return columns;
+}
+
+}  // namespace
+
 OrbitSolve solveOrbitsLocal(const OrbitProgram& program, int limit, std::uint64_t maxSteps,
                             Rng& rng, const std::vector<Block>& start) {
     CoverSearch search(program, limit);
     if (start.empty()) {
         search.greedy();
     } else {
-        // The columns holding a block of the start, within the budget.
-        std::unordered_map<Block, int> columnOf;
-        for (std::size_t c = 0; c < program.orbits.size(); ++c)
-            for (Block b : program.orbits[c])
-                columnOf.emplace(b, static_cast<int>(c));
-        std::vector<bool> taken(program.orbits.size(), false);
-        for (Block b : start)
-            if (const auto it = columnOf.find(b); it != columnOf.end() && !taken[it->second]) {
-                taken[it->second] = true;
-                search.add(it->second);
-            }
+        for (int c : startColumns(program, start))
+            search.add(c);
         search.shrinkTo(limit);
     }
     std::size_t best = search.unmet();
@@ -652,6 +666,7 @@ public:
     }
 
     int size(int c) const { return static_cast<int>(program_.orbits[c].size()); }
+    bool fits(int c) const { return blocks_ + size(c) <= limit_; }
     std::size_t unmet() const {
         return static_cast<std::size_t>(std::count(cover_.begin(), cover_.end(), 0));
     }
@@ -773,9 +788,12 @@ private:
 
 }  // namespace
 
-OrbitSolve solveOrbitsTabu(const OrbitProgram& program, int limit, std::uint64_t maxSteps,
-                           Rng& rng) {
+OrbitSolve solveOrbitsTabu(const OrbitProgram& program, int limit, std::uint64_t maxSteps, Rng& rng,
+                           const std::vector<Block>& start) {
     TabuCover search(program, limit);
+    for (int c : startColumns(program, start))
+        if (search.fits(c))
+            search.add(c);
     search.greedy();
     std::size_t best = search.unmet();
     std::vector<int> nearest = search.solution();

@@ -20,6 +20,7 @@ struct PermGroup {
 //   "Z13"     a cycle of 13 on the first 13 numbers, the rest fixed
 //   "Z7x2"    two cycles of 7 turned together
 //   "Z17:4"   as Z17, with the multiplier of order 4 mod 17 on every cycle (x -> a x)
+//   "Z20:4@13" as Z20:4, with the multiplier 13 in place of the least one of that order
 //   "PSL19"   PSL(2,19) on the projective line of 20 numbers (q prime); "PGL19" likewise
 //   "1"       the trivial group: every block is a column of its own
 // Empty when the text is not understood or does not fit n.
@@ -59,8 +60,9 @@ OrbitSolve solveOrbitsExact(const OrbitProgram& program, int limit, std::uint64_
 // Tabu search within `limit` blocks for programs whose covers take few columns: each step looks
 // at every swap of a chosen column for another (or one more column while the budget allows) and
 // makes the one leaving fewest rows unmet; a column just dropped may not come back for a while.
-// Steps are costly (every column is looked at) but few are needed.
-OrbitSolve solveOrbitsTabu(const OrbitProgram& program, int limit, std::uint64_t maxSteps,
-                           Rng& rng);
+// Steps are costly (every column is looked at) but few are needed. Starts from the columns
+// holding the blocks of `start` that fit the budget, filled up greedily.
+OrbitSolve solveOrbitsTabu(const OrbitProgram& program, int limit, std::uint64_t maxSteps, Rng& rng,
+                           const std::vector<Block>& start = {});
 
 }  // namespace wheelgen
