@@ -4,6 +4,8 @@
 #include <bit>
 #include <numeric>
 
+#include "wheels/design/wheeltable.h"
+
 namespace wheelgen {
 
 namespace {
@@ -40,11 +42,9 @@ class ExchangeSearch {
 public:
     ExchangeSearch(const Problem& p, const std::vector<Block>& start) : p_(p) {
         full_ = p.n >= 32 ? ~0u : (1u << p.n) - 1;
-        for (int a = 0; a <= 32; ++a) {
-            binom_[a][0] = 1;
-            for (int b = 1; b <= 8; ++b)
-                binom_[a][b] = a == 0 ? 0 : binom_[a - 1][b - 1] + binom_[a - 1][b];
-        }
+        for (int a = 0; a <= 32; ++a)
+            for (int b = 0; b <= 8; ++b)
+                binom_[a][b] = wheeldesign::binomial(a, b);
         count_.assign(binom_[p.n][p.d], 0);
         owners_.assign(count_.size(), 0);
         slots_.push_back(0);  // slot 0 unused: owner sums of met draws are never 0
