@@ -17,7 +17,7 @@
 #include "platform/application.h"
 #include "platform/printer.h"
 #include "support/pdfpages.h"
-#include "support/printqueue.h"
+#include "support/printqueuefixture.h"
 
 namespace {
 
@@ -42,33 +42,13 @@ std::vector<QStringList> pageTexts(const QString& pdf) {
 
 constexpr double kMmPerTwip = 25.4 / 1440;
 
-class RealPrintQueue : public EntriesTest {
+class RealPrintQueue : public WithPrintQueue<EntriesTest> {
 protected:
-    // One scheduler for the process: the print support keeps the first server it was given.
-    static void SetUpTestSuite() {
-        if (!PrivatePrintQueue::unavailable()) {
-            queue_ = std::make_unique<PrivatePrintQueue>();
-            startFailure_ = queue_->start();
-        }
-    }
-    static void TearDownTestSuite() { queue_.reset(); }
-
-    void SetUp() override {
-        EntriesTest::SetUp();
-        if (const auto why = PrivatePrintQueue::unavailable()) {
-            GTEST_SKIP() << "No private print queue: " << why->toStdString();
-        }
-        ASSERT_TRUE(startFailure_.isEmpty()) << startFailure_.toStdString();
-        platform::setPrinterSystem({});  // the system's printers, not the recording one
-    }
     QStringList printed(int count) {
         const QStringList pdfs = queue_->waitForPdfs(count);
         EXPECT_EQ(pdfs.size(), count) << queue_->diagnosis().toStdString();
         return pdfs;
     }
-
-    inline static std::unique_ptr<PrivatePrintQueue> queue_;
-    inline static QString startFailure_;
 };
 
 TEST_F(RealPrintQueue, StartUpKeepsPrintingAndTheEntryListPrintsItsLines) {

@@ -15,35 +15,22 @@
 #include "playslips_helpers.h"
 #include "shared/module1.h"
 #include "support/pdfpages.h"
-#include "support/printqueue.h"
+#include "support/printqueuefixture.h"
 
 using platform::Windows;
 
 namespace {
 
-class PlayslipQueue : public PlayslipTest {
+class PlayslipQueue : public WithPrintQueue<PlayslipTest> {
 protected:
-    static void SetUpTestSuite() {
-        if (!PrivatePrintQueue::unavailable()) {
-            queue_ = std::make_unique<PrivatePrintQueue>();
-            startFailure_ = queue_->start();
-        }
-    }
-    static void TearDownTestSuite() { queue_.reset(); }
-
     void SetUp() override {
-        PlayslipTest::SetUp();
-        if (const auto why = PrivatePrintQueue::unavailable()) {
-            GTEST_SKIP() << "No private print queue: " << why->toStdString();
+        WithPrintQueue::SetUp();
+        if (!ready()) {
+            return;
         }
-        ASSERT_TRUE(startFailure_.isEmpty()) << startFailure_.toStdString();
-        platform::setPrinterSystem({});
         platform::printers().select(queue_->queueName());
         platform::setAppTitle(queue_->jobTitle());
     }
-
-    inline static std::unique_ptr<PrivatePrintQueue> queue_;
-    inline static QString startFailure_;
 };
 
 TEST_F(PlayslipQueue, ASlipsMarksLandAtTheirMillimetresMovedByTheAdjustment) {
