@@ -1,51 +1,17 @@
 #include "exchange.h"
 
 #include <algorithm>
-#include <bit>
-#include <numeric>
 
-#include "wheels/design/wheeltable.h"
+#include "draws.h"
 
 namespace wheelgen {
 
 namespace {
 
-// The j-subsets of the points of x.
-std::vector<Block> subsetsOf(Block x, int j) {
-    std::vector<int> points;
-    for (int i = 0; i < 32; ++i)
-        if (x >> i & 1u)
-            points.push_back(i);
-    std::vector<Block> out;
-    const int s = static_cast<int>(points.size());
-    if (j > s)
-        return out;
-    std::vector<int> c(j);
-    std::iota(c.begin(), c.end(), 0);
-    for (;;) {
-        Block a = 0;
-        for (int i : c)
-            a |= 1u << points[i];
-        out.push_back(a);
-        int i = j - 1;
-        while (i >= 0 && c[i] == s - j + i)
-            --i;
-        if (i < 0)
-            return out;
-        ++c[i];
-        for (int t = i + 1; t < j; ++t)
-            c[t] = c[t - 1] + 1;
-    }
-}
-
 class ExchangeSearch {
 public:
-    ExchangeSearch(const Problem& p, const std::vector<Block>& start) : p_(p) {
-        full_ = p.n >= 32 ? ~0u : (1u << p.n) - 1;
-        for (int a = 0; a <= 32; ++a)
-            for (int b = 0; b <= 8; ++b)
-                binom_[a][b] = wheeldesign::binomial(a, b);
-        count_.assign(binom_[p.n][p.d], 0);
+    ExchangeSearch(const Problem& p, const std::vector<Block>& start) : p_(p), space_(p) {
+        count_.assign(space_.draws(), 0);
         owners_.assign(count_.size(), 0);
         slots_.push_back(0);  // slot 0 unused: owner sums of met draws are never 0
         for (Block b : start) {
@@ -126,30 +92,12 @@ public:
     }
 
 private:
-    bool meets(Block a, Block b) const { return std::popcount(a & b) >= p_.m; }
+    bool meets(Block a, Block b) const { return space_.meets(a, b); }
     bool meetsAll(Block nb, const std::vector<Block>& draws) const {
         return std::all_of(draws.begin(), draws.end(), [&](Block u) { return meets(nb, u); });
     }
-    std::size_t rank(Block u) const {
-        std::size_t r = 0;
-        for (int i = 1; u != 0; ++i, u &= u - 1)
-            r += binom_[std::countr_zero(u)][i];
-        return r;
-    }
-    // The s-subsets of 1..n meeting x in m or more points.
-    std::vector<Block> meeting(Block x, int s) const {
-        std::vector<Block> out;
-        const int inside = std::popcount(x);
-        for (int j = p_.m; j <= std::min(s, inside); ++j) {
-            const std::vector<Block> in = subsetsOf(x, j);
-            const std::vector<Block> outside =
-                s - j == 0 ? std::vector<Block>{0} : subsetsOf(full_ & ~x, s - j);
-            for (Block a : in)
-                for (Block b : outside)
-                    out.push_back(a | b);
-        }
-        return out;
-    }
+    std::size_t rank(Block u) const { return space_.rank(u); }
+    std::vector<Block> meeting(Block x, int s) const { return space_.meeting(x, s); }
     std::vector<Block> ownDraws(int s) const {
         std::vector<Block> own;
         for (Block u : meeting(slots_[s], p_.d))
@@ -175,8 +123,7 @@ private:
     }
 
     Problem p_;
-    Block full_ = 0;
-    std::uint64_t binom_[33][9] = {};
+    DrawSpace space_;
     std::vector<int> count_;            // draw -> blocks meeting it
     std::vector<std::int64_t> owners_;  // draw -> sum of the slots meeting it (the owner if one)
     std::vector<Block> slots_;          // slot -> block, 0 once dropped

@@ -22,6 +22,7 @@
 
 #include "anneal.h"
 #include "exchange.h"
+#include "neighbourhood.h"
 #include "orbits.h"
 #include "wheels/design/wheeltable.h"
 #include "wheels/design/wheelverify.h"
@@ -49,6 +50,7 @@ struct Options {
     bool weighted = false;                 // weighted local search in place of annealing
     std::vector<std::string> orbitGroups;  // groups for the orbit program, in place of search
     double ilpSeconds = 60;                // solver time per group
+    int ilpNodes = 0;                      // solver nodes per rebuilt neighbourhood (0: seconds)
     bool cbc = false;                      // cbc for the orbit program, not local search
     bool exact = false;                    // complete search for the orbit program
     bool tabu = false;                     // tabu search for the orbit program
@@ -57,6 +59,8 @@ struct Options {
     bool finish = false;                   // search the nearest symmetric state on, unsymmetric
     bool fromFile = false;                 // the orbit search starts from the file's design
     bool exchange = false;                 // block exchanges on the design found or the file's
+    int centre = 0;                        // numbers in a neighbourhood's centre (0: k)
+    int rebuild = 0;  // blocks per neighbourhood rebuilt from the file (0: off)
 };
 
 Options globalOptions;
@@ -521,12 +525,40 @@ Design exchangeFromFile(const Job& job, const Options& opt) {
     return {std::move(blocks), "block exchanges from the file"};
 }
 
+// The row's file taken down by rebuilding neighbourhoods (see neighbourhood.h).
+Design rebuildFromFile(const Job& job, const Options& opt) {
+    const Problem p{job.n, job.k, job.d, job.m};
+    const std::vector<Block> start = fileBlocks(job, opt);
+    Rng rng(jobSeed(opt.seed, job.k, job.d, job.m, job.n, 13));
+    const std::string row = std::to_string(job.k) + "-" + std::to_string(job.d) + "-" +
+                            std::to_string(job.m) + "-" + std::to_string(job.n);
+    const fs::path work =
+        fs::temp_directory_path() / ("wheelgen-" + row + "-rebuild-" + std::to_string(opt.seed));
+    fs::create_directories(work);
+    NeighbourhoodPlan plan;
+    plan.target = opt.limit > 0 ? opt.limit : job.asked;
+    plan.rounds = static_cast<int>(opt.effort * 100);
+    plan.remove = opt.rebuild;
+    plan.centre = opt.centre;
+    plan.seconds = opt.ilpSeconds;
+    plan.nodes = opt.ilpNodes;
+    plan.work = work.string();
+    plan.log = [&](const std::string& line) { say("  %s: %s\n", row.c_str(), line.c_str()); };
+    std::vector<Block> blocks = neighbourhoodDescent(p, start, plan, rng);
+    say("  %s: rebuilt from %zu to %zu blocks\n", row.c_str(), start.size(), blocks.size());
+    if (blocks.size() >= start.size())
+        return {};
+    return {std::move(blocks), "neighbourhoods rebuilt from the file"};
+}
+
 Design generateBest(const Job& job, const Options& opt) {
     const Problem p{job.n, job.k, job.d, job.m};
     if (job.d == job.k && job.m == job.k)
         return {fullWheel(job.n, job.k), "enumeration"};
     if (!opt.orbitGroups.empty())
         return orbitDesign(job, opt);
+    if (opt.rebuild > 0)
+        return rebuildFromFile(job, opt);
     if (opt.exchange)
         return exchangeFromFile(job, opt);
     std::optional<Design> split = splitDesign(job, opt);
@@ -591,9 +623,9 @@ int usage() {
         "                [--threads T] [--effort X] [--out DIR] [--force] [--check]\n"
         "                [--groups N] [--weighted] [--greedy] [--t0 X] [--t1 X] [--cycles N]\n"
         "                [--orbits GROUP]... [--cbc] [--exact] [--tabu]\n"
-        "                [--ilp-seconds S] [--polish]\n"
+        "                [--ilp-seconds S] [--ilp-nodes N] [--polish]\n"
         "                [--finish] [--from-file]\n"
-        "                [--exchange]\n"
+        "                [--exchange] [--rebuild R] [--centre C]\n"
         "                [--limit N]\n");
     return 2;
 }
@@ -642,6 +674,10 @@ int main(int argc, char** argv) {
             opt.finish = true;
         else if (a == "--exchange")
             opt.exchange = true;
+        else if (a == "--centre")
+            opt.centre = std::stoi(value());
+        else if (a == "--rebuild")
+            opt.rebuild = std::max(1, std::stoi(value()));
         else if (a == "--from-file")
             opt.fromFile = true;
         else if (a == "--polish")
@@ -652,6 +688,8 @@ int main(int argc, char** argv) {
             opt.exact = true;
         else if (a == "--tabu")
             opt.tabu = true;
+        else if (a == "--ilp-nodes")
+            opt.ilpNodes = std::max(1, std::stoi(value()));
         else if (a == "--ilp-seconds")
             opt.ilpSeconds = std::stod(value());
         else if (a == "--t0")

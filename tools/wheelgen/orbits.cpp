@@ -235,7 +235,7 @@ OrbitProgram buildOrbitProgram(const Problem& p, const PermGroup& group) {
 }
 
 OrbitSolve solveOrbitsCbc(const OrbitProgram& program, double seconds, int limit,
-                          const std::string& work) {
+                          const std::string& work, const std::vector<int>& notAll, int nodes) {
     const auto& orbits = program.orbits;
     const auto& rows = program.rows;
 
@@ -266,6 +266,12 @@ OrbitSolve solveOrbitsCbc(const OrbitProgram& program, double seconds, int limit
             terms(size, orbits.size(), self);
             lp << " <= " << limit << "\n";
         }
+        if (!notAll.empty()) {
+            lp << " other:";
+            terms([](std::size_t) { return std::string(); }, notAll.size(),
+                  [&](std::size_t i) { return notAll[i]; });
+            lp << " <= " << notAll.size() - 1 << "\n";
+        }
         lp << "Binary\n";
         for (std::size_t i = 0; i < orbits.size(); ++i)
             lp << " x" << i << (i % 12 == 11 ? "\n" : "");
@@ -274,8 +280,10 @@ OrbitSolve solveOrbitsCbc(const OrbitProgram& program, double seconds, int limit
             return failed("cannot write " + lpPath);
     }
     std::remove(solPath.c_str());
-    const std::string command = "cbc " + lpPath + " sec " + std::to_string(seconds) +
-                                " solve solu " + solPath + " > " + work + "/orbits.log 2>&1";
+    const std::string bound =
+        nodes > 0 ? " maxNodes " + std::to_string(nodes) : " sec " + std::to_string(seconds);
+    const std::string command =
+        "cbc " + lpPath + bound + " solve solu " + solPath + " > " + work + "/orbits.log 2>&1";
     if (std::system(command.c_str()) != 0)
         return failed("cbc failed, see " + work + "/orbits.log");
     std::ifstream sol(solPath);

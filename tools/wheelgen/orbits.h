@@ -39,10 +39,12 @@ struct OrbitProgram {
 };
 OrbitProgram buildOrbitProgram(const Problem& p, const PermGroup& group);
 
-// Solves the program with cbc within `seconds`, with at most `limit` blocks when limit > 0;
-// `work` is a folder for the solver's files.
+// Solves the program with cbc within `seconds`, with at most `limit` blocks when limit > 0 and
+// never every column of `notAll` (when given); `work` is a folder for the solver's files.
+// `nodes` > 0 bounds the search in nodes instead, which makes the result the same on any machine.
 OrbitSolve solveOrbitsCbc(const OrbitProgram& program, double seconds, int limit,
-                          const std::string& work);
+                          const std::string& work, const std::vector<int>& notAll = {},
+                          int nodes = 0);
 
 // Weighted local search for a cover of at most `limit` blocks: a step drops the chosen column
 // whose loss weighs least and adds the column meeting a random unmet row that gains most;
