@@ -60,7 +60,7 @@ struct Options {
     bool fromFile = false;                 // the orbit search starts from the file's design
     bool exchange = false;                 // block exchanges on the design found or the file's
     int centre = 0;                        // numbers in a neighbourhood's centre (0: k)
-    int rebuild = 0;  // blocks per neighbourhood rebuilt from the file (0: off)
+    int rebuild = 0;                       // blocks out per rebuilt neighbourhood (0: off)
 };
 
 Options globalOptions;
