@@ -276,6 +276,7 @@ OrbitSolve solveOrbitsCbc(const OrbitProgram& program, double seconds, int limit
         for (std::size_t i = 0; i < orbits.size(); ++i)
             lp << " x" << i << (i % 12 == 11 ? "\n" : "");
         lp << "\nEnd\n";
+        lp.flush();  // a program cut short would be solved as another one
         if (!lp)
             return failed("cannot write " + lpPath);
     }
