@@ -12,6 +12,7 @@
 #include "platform/webservers.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
+#include "shared/receivedfile.h"
 #include "shared/safefile.h"
 #include "shared/versionrecord.h"
 
@@ -46,6 +47,10 @@ void Form1::mnuUpgrade_Click() {
     }
     downloadfolder = m1().datapath;
     upgradeurl = platform::webServers().download + kDownloadFolder + kVersionFileName;
+    const QString path = dataFile(downloadfolder, kVersionFileName);
+    const QString received = receivingPath(path);
+    // A leftover of a check that was ended midway is no part of this one.
+    removeFile(received);
     downloadstate = 1;
     Inet1->setRequestTimeout(upgradetimeout);
     Inet1->execute(upgradeurl);
@@ -54,23 +59,25 @@ void Form1::mnuUpgrade_Click() {
     }
     if (platform::programEnded()) {
         Inet1->cancel();
+        removeFile(received);
         return;
     }
     if (downloadstate != 2) {
+        removeFile(received);
         // Offered again: a check that failed once may well succeed later.
         mnuUpgrade->setEnabled(true);
         msgBox(QStringLiteral("Download failed or aborted"));
         return;
     }
-    const QString path = dataFile(downloadfolder, kVersionFileName);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        failureExit();
-        return;
-    }
-    const VersionRecord remote = VersionRecord::fromBytes(file.read(VersionRecord::kSize));
+    QFile file(received);
+    const QByteArray bytes =
+        file.open(QIODevice::ReadOnly) ? file.read(VersionRecord::kSize + 1) : QByteArray();
     file.close();
-    if (!remote.plausible()) {
+    const VersionRecord remote = VersionRecord::fromBytes(bytes);
+    // Exactly one record, or it is no version file (a page, say) and is not kept.
+    if (bytes.size() != VersionRecord::kSize || !remote.plausible() ||
+        !giveFinalName(received, path)) {
+        removeFile(received);
         failureExit();
         return;
     }
@@ -105,17 +112,20 @@ void Form1::Inet1_StateChanged(int state) {
         downloadstate = 3;
         return;
     }
-    QByteArray body;
+    ReceivedFile out(receivingPath(dataFile(downloadfolder, kVersionFileName)));
+    qint64 written = 0;
     for (QByteArray chunk = Inet1->getChunk(); !chunk.isEmpty(); chunk = Inet1->getChunk()) {
-        body += chunk;
+        if (!out.append(chunk)) {
+            downloadstate = 3;
+            return;
+        }
+        written += chunk.size();
         platform::doEvents();
         if (downloadstate != 1) {
             return;
         }
     }
-    // Written whole and fresh: no byte of an earlier version file survives.
-    if (body.size() != length ||
-        !writeWholeFile(dataFile(downloadfolder, kVersionFileName), body)) {
+    if (!out.finish() || written != length) {
         downloadstate = 3;
         return;
     }

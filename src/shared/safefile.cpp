@@ -49,7 +49,10 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error
     // Each step is checked before the next: QSaveFile's commit can miss a failed flush and would
     // then rename a short or empty file over the old one. On any failure the temporary file is
     // discarded with `file`.
-    QString reason = outcome(Step::Write, file.write(bytes) == bytes.size(), file.errorString());
+    // The reason is read only once the write has run: as arguments of one call the two would be
+    // evaluated in an unspecified order, and the text would then describe no failure at all.
+    const bool written = file.write(bytes) == bytes.size();
+    QString reason = outcome(Step::Write, written, file.errorString());
     if (reason.isEmpty()) {
         const bool flushed = file.flush();
         // Some file systems report a full disk only when the data is synced.

@@ -78,6 +78,8 @@ public:
     std::chrono::milliseconds requesttimeout = std::chrono::seconds(10);
 
 private:
+    // The same check of bytes already read, so that what is installed is what was checked.
+    bool checkReceived(const QByteArray& received);
     void makeTransfer();
     void startTransfer();
     void stopTransfer();
@@ -88,6 +90,8 @@ private:
     void setRunning();
     void showProgress(double percent);
 
+    // Why the received file could not be written, when that is what failed the transfer.
+    QString saveerror_;
     bool running_ = false;
     bool closeAfterRun_ = false;
     double progress_ = 0;

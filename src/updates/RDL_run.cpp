@@ -8,6 +8,7 @@
 #include "shared/drawrecord.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
+#include "shared/receivedfile.h"
 #include "shared/safefile.h"
 #include "updates/RDL.h"
 #include "updates/logic/resultscheck.h"
@@ -22,6 +23,8 @@ namespace {
 
 const QString kFailedOrCancelled =
     QStringLiteral("Download Failed or Was Cancelled. Some results may not have been updated.");
+const QString kFailedSome =
+    QStringLiteral("Download Failed. Some results may not have been updated.");
 
 // Whole file, or empty when it is missing or unreadable. Unlike the record readers it never
 // leaves a missing history behind as an empty file.
@@ -77,10 +80,13 @@ void RDL::runDownloads() {
             }
             downloadgame = box->text();
             const QString serverFile = serverFileName(downloadgame);
-            const QString received = inDataFolder(serverFile);
+            const QString received = receivingPath(inDataFolder(serverFile));
             const QString history = inDataFolder(localFileName(serverFile));
             localcount = DrawImage(readAll(history)).count();
             showProgress(0);
+            // A leftover of a run that was ended midway is no part of this one.
+            removeFile(received);
+            saveerror_.clear();
             downloadstate = 1;
             downloadurl = serverbase + serverFile;
             Text1->setText(QStringLiteral("Downloading ") + downloadgame);
@@ -90,12 +96,20 @@ void RDL::runDownloads() {
             }
             if (platform::programEnded()) {
                 stopTransfer();
+                removeFile(received);
                 return;
             }
             if (downloadstate != 2) {
                 // Nothing of a failed transfer may be installed later, by hand or otherwise.
                 removeFile(received);
                 anyFailed = true;
+                if (!saveerror_.isEmpty()) {
+                    // The other server would not help: the data folder refused the bytes.
+                    msgBox(QStringLiteral("The results could not be saved. ") + saveerror_);
+                    Label1->setText(kFailedSome);
+                    setIdle();
+                    return;
+                }
                 const bool again =
                     !closeAfterRun_ &&
                     msgBox(QStringLiteral("The download failed or was cancelled for ") +
@@ -116,8 +130,9 @@ void RDL::runDownloads() {
                 tryOtherServer = true;
                 break;
             }
-            const bool accepted = checkdownloadedresults(serverFile);
-            const QByteArray bytes = accepted ? readAll(received) : QByteArray();
+            // Read once: what is installed is exactly what passed the check.
+            const QByteArray bytes = readAll(received);
+            const bool accepted = checkReceived(bytes);
             // The received file goes whatever the outcome: a refused one must not be installed
             // by hand later, an accepted one is in the history now.
             removeFile(received);
@@ -141,8 +156,7 @@ void RDL::runDownloads() {
                            QStringLiteral(" Do you want to continue downloading the other "
                                           "results?"),
                        MsgButtons::YesNo) == MsgAnswer::No) {
-                Label1->setText(
-                    QStringLiteral("Download Failed. Some results may not have been updated."));
+                Label1->setText(kFailedSome);
                 setIdle();
                 return;
             }
@@ -166,8 +180,12 @@ void RDL::runDownloads() {
 }
 
 bool RDL::checkdownloadedresults(const QString& serverFile) {
+    return checkReceived(readAll(inDataFolder(serverFile)));
+}
+
+bool RDL::checkReceived(const QByteArray& received) {
     updatecancelled = false;
-    const ResultsCheck check = checkResultsFile(readAll(inDataFolder(serverFile)));
+    const ResultsCheck check = checkResultsFile(received);
     if (!check.accepted()) {
         return false;
     }

@@ -7,8 +7,8 @@
 #include "platform/webservers.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
+#include "shared/receivedfile.h"
 #include "updates/RDL.h"
-#include "updates/logic/resultsinstall.h"
 #include "updates/logic/resultsnames.h"
 
 void RDL::makeTransfer() {
@@ -55,17 +55,25 @@ void RDL::receive() {
     }
     const double step =
         std::round(static_cast<double>(platform::Inet::kChunkSize) / length * 100 * 1e4) / 1e4;
-    ReceivedFile out(dataFile(m1().datapath, getnameafterslash(downloadurl)));
-    if (!out.isOpen()) {
+    ReceivedFile out(receivingPath(dataFile(m1().datapath, getnameafterslash(downloadurl))));
+    const auto notSaved = [&] {
+        saveerror_ = out.errorString();
         downloadstate = 3;
+    };
+    if (!out.isOpen()) {
+        notSaved();
         return;
     }
     qint64 written = 0;
     QByteArray chunk = Inet1->getChunk(platform::Inet::kChunkSize);
     platform::doEvents();
     while (!chunk.isEmpty()) {
-        if (downloadstate == 3 || platform::programEnded() || !out.append(chunk)) {
+        if (downloadstate == 3 || platform::programEnded()) {
             downloadstate = 3;
+            return;
+        }
+        if (!out.append(chunk)) {
+            notSaved();
             return;
         }
         written += chunk.size();
@@ -75,8 +83,15 @@ void RDL::receive() {
         chunk = Inet1->getChunk(platform::Inet::kChunkSize);
         platform::doEvents();
     }
-    // All of it, as announced, and on disk.
-    if (downloadstate == 3 || !out.finish() || written != length) {
+    if (downloadstate == 3) {
+        return;
+    }
+    // On disk, and all of it as announced.
+    if (!out.finish()) {
+        notSaved();
+        return;
+    }
+    if (written != length) {
         downloadstate = 3;
         return;
     }

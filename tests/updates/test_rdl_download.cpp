@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include "app/Form1.h"
@@ -105,12 +107,15 @@ TEST_F(Download, TheMainWindowsMenuWaitsForItAndGetsItBackAfterClose) {
 }
 
 TEST_F(Download, AStaleReceivedFileLeavesNoTailInTheHistory) {
-    writeFile("XWQPowerball.rtl", history(30));
+    writeFile("XWQPowerball.rtl.part", history(30));
+    // A file under the server's name is the player's (the loader takes it from any folder).
+    writeFile("XWQPowerball.rtl", history(12));
     server.serve(kPowerballPath, kServedPowerball);
     RDL& w = open();
     w.Command1_Click();
     EXPECT_EQ(readFile("Powerball.rtl"), kServedPowerball);
-    EXPECT_FALSE(exists("XWQPowerball.rtl"));
+    EXPECT_FALSE(exists("XWQPowerball.rtl.part"));
+    EXPECT_EQ(readFile("XWQPowerball.rtl"), history(12));
     EXPECT_EQ(w.Label1->text(), "All Selected Results Downloaded Successfully.");
 }
 
@@ -291,13 +296,18 @@ TEST_F(Download, AFailedReplacementIsReportedAndKeepsTheHistory) {
     expectHistoriesUnchanged();
 }
 
-TEST_F(Download, AReceivedFileThatCannotBeWrittenFailsTheTransfer) {
+TEST_F(Download, AReceivedFileThatCannotBeWrittenSaysWhyAndEndsTheRun) {
     server.serve(kPowerballPath, kServedPowerball);
-    RDL& w = open();
+    server.serve(kMegaMillionsPath, kServedMegaMillions);
+    RDL& w = open(true);
     fileFaults().failAt(FileFaults::Step::Write, 1);
-    messages().expect(kFailedAskOther, MsgAnswer::No);
+    messages().expect(QStringLiteral("The results could not be saved. %1")
+                          .arg(FileFaults::reason(FileFaults::Step::Write)));
     w.Command1_Click();
+    EXPECT_EQ(w.Label1->text(), "Download Failed. Some results may not have been updated.");
+    EXPECT_EQ(server.requests(kMegaMillionsPath), 0);
     expectHistoriesUnchanged();
+    EXPECT_TRUE(idle(w));
 }
 
 TEST_F(Download, ADeclinedReplacementIsReportedAsKept) {
@@ -333,7 +343,8 @@ TEST_F(Download, AShorterHistoryIsAskedAboutUnderTheDefault) {
     expectHistoriesUnchanged();
 }
 
-// Run in a process of its own by the test below, which ends that process mid-download.
+// Run in a process of its own by the tests below, which end that process mid-download: while
+// the body arrives, or (KESTROVA_CHILD_WRITING set) while the received file is being written.
 TEST_F(Download, DISABLED_ChildDownloadsUntilEnded) {
     const QString folder = qEnvironmentVariable("KESTROVA_CHILD_DATA");
     if (folder.isEmpty()) {
@@ -343,9 +354,22 @@ TEST_F(Download, DISABLED_ChildDownloadsUntilEnded) {
     platform::setWebServers({qEnvironmentVariable("KESTROVA_CHILD_SERVER"), {}, {}});
     RDL& w = open();
     w.requesttimeout = 60s;
-    // Tells the test that ends this process that the body has begun to arrive.
+    const bool writing = qEnvironmentVariableIsSet("KESTROVA_CHILD_WRITING");
+    const QString part = QDir(folder).filePath("XWQPowerball.rtl.part");
+    if (writing) {
+        // Every pass of the event loop takes a while, so each chunk does: the ending finds the
+        // file half written.
+        auto* slow = new QTimer(&w);
+        QObject::connect(slow, &QTimer::timeout, slow, [] { QThread::msleep(3); });
+        slow->start(0);
+    }
+    // Tells the test that ends this process that the moment has come.
     whenTrue(
-        &w, [&] { return w.Label1->text() == "Receiving a response from the host computer"; },
+        &w,
+        [&] {
+            return writing ? QFileInfo(part).size() > 0
+                           : w.Label1->text() == "Receiving a response from the host computer";
+        },
         [] {
             std::fputs("\nkestrova-receiving\n", stdout);
             std::fflush(stdout);
@@ -354,36 +378,70 @@ TEST_F(Download, DISABLED_ChildDownloadsUntilEnded) {
     w.Command1_Click();
 }
 
-TEST_F(Download, AProcessEndedInTheMiddleOfADownloadLeavesTheOldHistory) {
+class EndedDownload : public Download {
+protected:
+    // Runs the case above in a child process and ends it (kill -9) once it says the moment came.
+    void runAndKill(bool whileWriting) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("KESTROVA_CHILD_DATA", dataPath());
+        env.insert("KESTROVA_CHILD_SERVER", server.url());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        if (whileWriting) {
+            env.insert("KESTROVA_CHILD_WRITING", "1");
+        }
+        // The ended process cannot remove its own temporary folder: it goes with this test's.
+        ASSERT_TRUE(QDir(dataPath()).mkpath("tmp"));
+        env.insert("TMPDIR", file("tmp"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--gtest_also_run_disabled_tests",
+                     "--gtest_filter=Download.DISABLED_ChildDownloadsUntilEnded"});
+        ASSERT_TRUE(child.waitForStarted());
+        QByteArray output;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                output += child.readAllStandardOutput();
+                return output.contains("kestrova-receiving");
+            },
+            30000));
+        EXPECT_EQ(server.requests(kPowerballPath), 1);
+        child.kill();
+        ASSERT_TRUE(child.waitForFinished());
+        EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+    }
+    // Nothing under a received file's final name, and the histories as they were.
+    void expectNothingReceivedInstalled() {
+        EXPECT_EQ(readFile("Powerball.rtl"), kLocalPowerball);
+        EXPECT_EQ(readFile("MegaMillions.rtl"), kLocalMegaMillions);
+        EXPECT_EQ(QDir(dataPath()).entryList({"XWQ*.rtl"}, QDir::Files), QStringList());
+        EXPECT_FALSE(exists("temp.rtl"));
+    }
+};
+
+TEST_F(EndedDownload, WhileTheBodyArrivesLeavesTheOldHistory) {
     server.serveDripping(kPowerballPath, history(400), 256, 50ms);
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("KESTROVA_CHILD_DATA", dataPath());
-    env.insert("KESTROVA_CHILD_SERVER", server.url());
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    // The ended process cannot remove its own temporary folder: it goes with this test's.
-    ASSERT_TRUE(QDir(dataPath()).mkdir("tmp"));
-    env.insert("TMPDIR", file("tmp"));
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(),
-                {"--gtest_also_run_disabled_tests",
-                 "--gtest_filter=Download.DISABLED_ChildDownloadsUntilEnded"});
-    ASSERT_TRUE(child.waitForStarted());
-    // Ended once the body has begun to arrive.
-    QByteArray output;
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            output += child.readAllStandardOutput();
-            return output.contains("kestrova-receiving");
-        },
-        30000));
-    EXPECT_EQ(server.requests(kPowerballPath), 1);
-    child.kill();
-    ASSERT_TRUE(child.waitForFinished());
-    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
-    EXPECT_EQ(readFile("Powerball.rtl"), kLocalPowerball);
-    EXPECT_EQ(readFile("MegaMillions.rtl"), kLocalMegaMillions);
-    EXPECT_FALSE(exists("temp.rtl"));
+    runAndKill(false);
+    expectNothingReceivedInstalled();
+}
+
+TEST_F(EndedDownload, WhileTheFileIsWrittenLeavesOnlyALeftoverTheNextRunRemoves) {
+    const QByteArray big = history(3000);
+    server.serve(kPowerballPath, big);
+    runAndKill(true);
+    expectNothingReceivedInstalled();
+    // Part of the body, under the temporary name only.
+    const QByteArray left = readFile("XWQPowerball.rtl.part");
+    EXPECT_GT(left.size(), 0);
+    EXPECT_LT(left.size(), big.size());
+    EXPECT_EQ(left, big.left(left.size()));
+
+    server.serve(kPowerballPath, kServedPowerball);
+    RDL& w = open();
+    w.Command1_Click();
+    EXPECT_EQ(w.Label1->text(), "All Selected Results Downloaded Successfully.");
+    EXPECT_EQ(readFile("Powerball.rtl"), kServedPowerball);
+    EXPECT_FALSE(exists("XWQPowerball.rtl.part"));
 }
 
 }  // namespace

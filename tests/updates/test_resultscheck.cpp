@@ -43,9 +43,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Case{"Good", kGood, ResultsFault::None, 0},
         Case{"OneDraw", draw(1, 1, 29, 2, 2012, {1, 2, 3, 4, 5, 6, 7}, 0), ResultsFault::None, 0},
-        // Records past the count are not part of the history.
-        Case{"UncountedTail", draw(1, 1, 1, 3, 2012, {1, 2, 3}, 0) + QByteArray(28, '\xff'),
-             ResultsFault::None, 0},
+        // Records past the count are draws a deletion left behind, or the download is damaged.
+        Case{"UncountedDraws", kGood + kDraw2 + kDraw1, ResultsFault::None, 0},
+        Case{"UncountedJunk", draw(1, 1, 1, 3, 2012, {1, 2, 3}, 0) + QByteArray(28, '\xff'),
+             ResultsFault::BadTail, 2},
+        Case{"PageAfterTheDraws", kGood + QByteArray("<!DOCTYPE html><html></html>"),
+             ResultsFault::BadTail, 4},
+        Case{"ZerosAfterTheDraws", kGood + kDraw2 + QByteArray(28, '\0'), ResultsFault::BadTail, 5},
         Case{"Empty", {}, ResultsFault::Empty, 0},
         Case{"CutInsideARecord", kGood.left(83), ResultsFault::PartRecord, 0},
         Case{"OneByteTooMany", kGood + '\0', ResultsFault::PartRecord, 0},

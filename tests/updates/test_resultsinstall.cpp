@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include "shared/filefaults.h"
+#include "shared/receivedfile.h"
 #include "support/bytes.h"
 #include "support/kestrovatest.h"
 #include "updates/logic/resultsinstall.h"

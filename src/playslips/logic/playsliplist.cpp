@@ -1,5 +1,8 @@
 #include "playslips/logic/playsliplist.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "playslips/logic/playslipconfig.h"
 
 bool isWebPage(const QString& reply) {
@@ -56,5 +59,20 @@ QString downloadProblem(const QByteArray& bytes) {
     if (bytes.size() < PlayslipConfig::kSize) {
         return QStringLiteral("it is cut off after %1 bytes").arg(bytes.size());
     }
-    return PlayslipConfig::fromBytes(bytes).problem();
+    const PlayslipConfig config = PlayslipConfig::fromBytes(bytes);
+    // Only what the settings window can show and save: anything else would replace the game's
+    // settings with marks the window cannot display (and a board count it would not print).
+    const auto known = [](qint16 v, std::initializer_list<qint16> values) {
+        return std::find(values.begin(), values.end(), v) != values.end();
+    };
+    if (config.boards() < 3 || config.boards() > PlayslipConfig::kBoards) {
+        return QStringLiteral("its number of boards is %1").arg(config.boards());
+    }
+    if (!known(config.width(), {0, 15, 25, 35})) {
+        return QStringLiteral("its mark width is %1").arg(config.width());
+    }
+    if (!known(config.length(), {0, 100, 150, 200})) {
+        return QStringLiteral("its mark length is %1 twips").arg(config.length());
+    }
+    return config.problem();
 }

@@ -31,6 +31,7 @@ QString installName(const QString& listed);
 // Sizes a playslip settings download may have.
 inline constexpr qsizetype kMinDownload = 17000;
 inline constexpr qsizetype kMaxDownload = 18000;
-// Why the downloaded bytes are no playslip settings record (too short or long, cut off, values
-// out of range), or empty.
+// Why the downloaded bytes are no playslip settings record (too short or long, cut off, a header
+// value the settings window does not offer: boards 3 to 10, mark width 0, 15, 25 or 35, mark
+// length 0, 100, 150 or 200; a position out of range), or empty.
 QString downloadProblem(const QByteArray& bytes);

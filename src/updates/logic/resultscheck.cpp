@@ -71,6 +71,15 @@ ResultsCheck checkResultsFile(const QByteArray& bytes) {
         previous = key;
         check.last = draw;
     }
+    // Records past the count are draws a deletion moved down and left behind, in any order;
+    // anything else there (a page appended to the file, say) means the download is damaged.
+    for (int r = check.count + 1; r <= held; ++r) {
+        if (!plausibleDraw(image.read(r))) {
+            check.fault = ResultsFault::BadTail;
+            check.record = r;
+            return check;
+        }
+    }
     return check;
 }
 

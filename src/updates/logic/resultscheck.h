@@ -14,12 +14,13 @@ enum class ResultsFault {
     BadCount,    // record 1's count is below 1 or above the records the file holds
     BadDraw,     // a counted record is no plausible draw
     OutOfOrder,  // a counted draw is dated before the one above it
+    BadTail,     // a record after the counted ones is no plausible draw
 };
 
 struct ResultsCheck {
     ResultsFault fault = ResultsFault::None;
     qint32 count = 0;  // record 1's count as stored
-    int record = 0;    // the record at fault, for BadDraw and OutOfOrder
+    int record = 0;    // the record at fault, for BadDraw, OutOfOrder and BadTail
     DrawRecord last;   // the last counted draw of an accepted file
 
     bool accepted() const { return fault == ResultsFault::None; }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include <QFile>
 #include <QFileInfo>
 
-#include "shared/filefaults.h"
 #include "shared/gamefiles.h"
 #include "shared/safefile.h"
 #include "updates/logic/resultsnames.h"
@@ -48,42 +48,6 @@ bool replaceHistory(const QString& historyPath, const QByteArray& bytes, const Q
     // Only a copy: when it cannot be removed, the next replacement writes over it.
     removeFile(backupPath);
     return true;
-}
-
-ReceivedFile::ReceivedFile(const QString& path) : file_(path) {
-    if (mayOnlyRead(path)) {
-        error_ = QStringLiteral("%1 is read-only").arg(path);
-    } else if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error_ = file_.errorString();
-    }
-}
-
-bool ReceivedFile::append(const QByteArray& chunk) {
-    if (!file_.isOpen()) {
-        return false;
-    }
-    if (fileFaults().fails(FileFaults::Step::Write)) {
-        error_ = FileFaults::reason(FileFaults::Step::Write);
-        return false;
-    }
-    if (file_.write(chunk) != chunk.size()) {
-        error_ = file_.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool ReceivedFile::finish() {
-    if (!file_.isOpen()) {
-        return false;
-    }
-    const bool injected = fileFaults().fails(FileFaults::Step::Flush);
-    const bool flushed = !injected && file_.flush();
-    if (!flushed) {
-        error_ = injected ? FileFaults::reason(FileFaults::Step::Flush) : file_.errorString();
-    }
-    file_.close();
-    return flushed;
 }
 
 LoadResult loadResultsFile(const QString& folder, const QString& serverFile,

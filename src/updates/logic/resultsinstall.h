@@ -5,7 +5,6 @@
 #include <vector>
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 
 #include "updates/logic/resultscheck.h"
@@ -14,23 +13,6 @@
 // until the replacement succeeded. False, with the reason, when the history is unchanged.
 bool replaceHistory(const QString& historyPath, const QByteArray& bytes, const QString& backupPath,
                     QString* error = nullptr);
-
-// The file a transfer's body is written into, chunk by chunk. It starts empty, so no byte of an
-// earlier file under that name survives; every write is checked.
-class ReceivedFile {
-public:
-    explicit ReceivedFile(const QString& path);
-
-    bool isOpen() const { return file_.isOpen(); }
-    bool append(const QByteArray& chunk);
-    // Flushes and closes; false when the data may not all be on disk.
-    bool finish();
-    QString errorString() const { return error_; }
-
-private:
-    QFile file_;
-    QString error_;
-};
 
 // The files a player fetched by hand, installed from a folder of their choosing.
 enum class LoadOutcome {

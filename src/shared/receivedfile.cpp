@@ -1,0 +1,67 @@
+#include "shared/receivedfile.h"
+
+#include <cerrno>
+#include <cstdio>
+
+#include "shared/filefaults.h"
+#include "shared/safefile.h"
+
+QString receivingPath(const QString& finalPath) {
+    return finalPath + QStringLiteral(".part");
+}
+
+ReceivedFile::ReceivedFile(const QString& path) : file_(path) {
+    if (mayOnlyRead(path)) {
+        error_ = QStringLiteral("%1 is read-only").arg(path);
+    } else if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        error_ = file_.errorString();
+    }
+}
+
+bool ReceivedFile::append(const QByteArray& chunk) {
+    if (!file_.isOpen()) {
+        return false;
+    }
+    if (fileFaults().fails(FileFaults::Step::Write)) {
+        error_ = FileFaults::reason(FileFaults::Step::Write);
+        return false;
+    }
+    const bool written = file_.write(chunk) == chunk.size();
+    if (!written) {
+        error_ = file_.errorString();
+    }
+    return written;
+}
+
+bool ReceivedFile::finish() {
+    if (!file_.isOpen()) {
+        return false;
+    }
+    const bool injected = fileFaults().fails(FileFaults::Step::Flush);
+    const bool flushed = !injected && file_.flush();
+    if (!flushed) {
+        error_ = injected ? FileFaults::reason(FileFaults::Step::Flush) : file_.errorString();
+    }
+    file_.close();
+    return flushed;
+}
+
+bool giveFinalName(const QString& from, const QString& to, QString* error) {
+    QString reason;
+    if (mayOnlyRead(to)) {
+        reason = QStringLiteral("%1 is read-only").arg(to);
+    } else if (fileFaults().fails(FileFaults::Step::Commit)) {
+        reason = FileFaults::reason(FileFaults::Step::Commit);
+    } else if (std::rename(QFile::encodeName(from).constData(),
+                           QFile::encodeName(to).constData()) != 0) {
+        // Read only once the rename has failed: nothing else may have touched errno.
+        reason = qt_error_string(errno);
+    }
+    if (reason.isEmpty()) {
+        return true;
+    }
+    if (error != nullptr) {
+        *error = reason;
+    }
+    return false;
+}

@@ -1,0 +1,178 @@
+// What the downloader does with what it receives: a reply that is no whole, sound history is
+// refused as a damaged download; nothing received is ever left in the data folder or installed
+// part-received; a failure of the data folder itself is told as such, with the system's reason.
+#include <cerrno>
+#include <map>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "platform/webservers.h"
+#include "shared/filefaults.h"
+#include "support/bytes.h"
+#include "support/smalldisk.h"
+#include "support/testhttpserver.h"
+#include "support/waits.h"
+#include "updates_helpers.h"
+
+using namespace std::chrono_literals;
+using platform::MsgAnswer;
+using Step = FileFaults::Step;
+
+namespace {
+
+const QString kPowerballPath = QStringLiteral("/results/XWQPowerball.rtl");
+const char* const kCorrupt =
+    "The download was corrupt for Powerball Do you want to continue downloading the other "
+    "results?";
+const char* const kNotSaved = "The results could not be saved. %1";
+const char* const kFailedSome = "Download Failed. Some results may not have been updated.";
+
+class Received : public UpdatesTest {
+protected:
+    void SetUp() override {
+        UpdatesTest::SetUp();
+        platform::setWebServers({server.url(), server.url(), server.url()});
+    }
+    void writeHistories() const {
+        writeFile("Powerball.rtl", kLocalPowerball);
+        writeFile("MegaMillions.rtl", kLocalMegaMillions);
+    }
+    // The downloader with only Powerball checked.
+    RDL& open() {
+        RDL& w = openRDL();
+        w.requesttimeout = 500ms;
+        w.Check[8]->setChecked(false);
+        return w;
+    }
+    // Every file of the data folder with its bytes: a received file left anywhere shows here.
+    using Files = std::map<std::string, std::string>;
+    Files snapshot() const {
+        Files all;
+        for (const QString& name : QDir(dataPath()).entryList(QDir::Files | QDir::Hidden)) {
+            all[name.toStdString()] = readFile(name).toStdString();
+        }
+        return all;
+    }
+
+    TestHttpServer server;
+    const QByteArray kLocalPowerball = history(4);
+    const QByteArray kLocalMegaMillions = history(6, 20);
+};
+
+struct Hostile {
+    const char* label;
+    QByteArray body;  // served with status 200 and its true length
+};
+
+void PrintTo(const Hostile& h, std::ostream* os) {
+    *os << h.label;
+}
+
+QByteArray withCount(QByteArray bytes, long count) {
+    return bytes.replace(0, 4, fixture::le32(count));
+}
+
+class HostileReply : public Received, public ::testing::WithParamInterface<Hostile> {};
+
+TEST_P(HostileReply, IsADamagedDownloadAndLeavesNothingBehind) {
+    writeHistories();
+    const Files before = snapshot();
+    server.serve(kPowerballPath, GetParam().body);
+    RDL& w = open();
+    messages().expect(kCorrupt, MsgAnswer::Yes);
+    w.Command1_Click();
+    EXPECT_EQ(w.Label1->text(), "Some Selected Results Failed to Download.");
+    EXPECT_EQ(snapshot(), before);
+}
+
+struct Histories : UpdatesTest {
+    using UpdatesTest::history;
+};
+const QByteArray kSeven = Histories::history(7, 3);
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HostileReply,
+    ::testing::Values(Hostile{"HtmlWith200", TestHttpServer::htmlPage()},
+                      // 28 bytes: one whole record after the counted draws.
+                      Hostile{"SevenDrawsThen28BytesOfHtml",
+                              kSeven + "<!DOCTYPE html><html></html>"},
+                      Hostile{"SevenDrawsThenAPieceOfARecord", kSeven + "<html>"},
+                      Hostile{"SevenDrawsThenZeros", kSeven + QByteArray(28, '\0')},
+                      Hostile{"CountAboveTheDrawsHeld", withCount(kSeven, 8)},
+                      Hostile{"CountZero", withCount(kSeven, 0)},
+                      Hostile{"CountNegative", withCount(kSeven, -7)},
+                      Hostile{"CountAboveWhatAHistoryHolds", withCount(kSeven, 40000)}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(Received, DrawsAfterTheCountedOnesAreInstalledAsTheyCame) {
+    // As a deletion leaves a history: the last draw moved down, its old record still there.
+    const QByteArray served = withCount(kSeven, 6);
+    writeHistories();
+    Files expected = snapshot();
+    expected["Powerball.rtl"] = served.toStdString();
+    server.serve(kPowerballPath, served);
+    RDL& w = open();
+    w.Command1_Click();
+    EXPECT_EQ(w.Label1->text(), "All Selected Results Downloaded Successfully.");
+    EXPECT_EQ(snapshot(), expected);
+}
+
+TEST_F(Received, ALeftoverOfAnEndedRunIsRemovedBeforeTheTransferStarts) {
+    writeHistories();
+    const Files before = snapshot();
+    writeFile("XWQPowerball.rtl.part", kSeven.left(100));
+    server.serveAndStallAfter(kPowerballPath, kSeven, 56);
+    RDL& w = open();
+    bool leftoverAtRequest = true;
+    whenTrue(
+        &w, [&] { return server.requests(kPowerballPath) == 1; },
+        [&] { leftoverAtRequest = exists("XWQPowerball.rtl.part"); });
+    messages().expect(
+        "The download failed or was cancelled for Powerball Do you want to try the other server?",
+        MsgAnswer::No);
+    w.Command1_Click();
+    EXPECT_FALSE(leftoverAtRequest);
+    EXPECT_EQ(snapshot(), before);
+}
+
+class SaveFailure : public Received, public ::testing::WithParamInterface<Step> {};
+
+TEST_P(SaveFailure, IsToldWithItsReasonNotAsATransferFailure) {
+    writeHistories();
+    const Files before = snapshot();
+    server.serve(kPowerballPath, history(20));
+    RDL& w = open();
+    fileFaults().failAt(GetParam(), 1);
+    messages().expect(QString::fromLatin1(kNotSaved).arg(FileFaults::reason(GetParam())));
+    w.Command1_Click();
+    EXPECT_EQ(w.Label1->text(), kFailedSome);
+    EXPECT_EQ(server.requests("/dwnld/XWQPowerball.rtl"), 0);
+    EXPECT_EQ(snapshot(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, SaveFailure, ::testing::Values(Step::Write, Step::Flush),
+                         [](const auto& info) {
+                             return std::string(info.param == Step::Write ? "Write" : "Flush");
+                         });
+
+TEST_F(Received, OnARealFullDiskTheSystemsReasonIsShown) {
+    SmallDisk disk(dataPath());
+    if (!disk.mounted()) {
+        GTEST_SKIP() << "this machine refuses to mount a small file system here ("
+                     << disk.why().toStdString() << "); it needs root";
+    }
+    writeHistories();
+    ASSERT_TRUE(disk.fill());
+    const Files before = snapshot();
+    server.serve(kPowerballPath, history(200));
+    RDL& w = open();
+    messages().expect(QString::fromLatin1(kNotSaved).arg(qt_error_string(ENOSPC)));
+    w.Command1_Click();
+    EXPECT_EQ(w.Label1->text(), kFailedSome);
+    EXPECT_EQ(snapshot(), before);
+}
+
+}  // namespace
