@@ -1,14 +1,23 @@
 // Check for Upgrade against a loopback download server: the version file compared major, minor,
 // revision in order, and the menu item offered again after every outcome but leaving.
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include <gtest/gtest.h>
+
+#include <QDir>
 
 #include "app/app_helpers.h"
 #include "platform/events.h"
 #include "platform/internetcheck.h"
 #include "platform/webservers.h"
+#include "shared/filefaults.h"
 #include "shared/module1.h"
 #include "support/bytes.h"
 #include "support/testhttpserver.h"
+#include "support/waits.h"
 
 using namespace std::chrono_literals;
 using fixture::le16;
@@ -127,6 +136,75 @@ TEST_F(Upgrade, YesOpensTheUpgradesPageAndLeavesAsExitDoes) {
     EXPECT_TRUE(platform::programEnded());
     EXPECT_FALSE(exists("Lotto05Mar2012.lot"));
     EXPECT_FALSE(exists("RXWversion.rtl"));
+}
+
+// What is received is kept only as one whole, sound version record: a short reply, a small page,
+// a failure to write it or to give it its name all leave the data folder as it was.
+class UpgradeReceived : public Upgrade {
+protected:
+    using Files = std::map<std::string, std::string>;
+    Files snapshot() const {
+        Files all;
+        for (const QString& name : QDir(dataPath()).entryList(QDir::Files | QDir::Hidden)) {
+            all[name.toStdString()] = readFile(name).toStdString();
+        }
+        return all;
+    }
+};
+
+TEST_F(UpgradeReceived, NoWholeSoundRecordIsRefusedAndNothingKept) {
+    const std::vector<std::pair<const char*, QByteArray>> cases = {
+        // Read as 1.13.0 with its missing byte as zero, it used to offer an upgrade.
+        {"five bytes of a record", version(1, 13, 0).left(5)},
+        {"a page of a record's size", "<html>"},
+        {"major 0", version(0, 12, 2)},
+        {"major 101", version(101, 0, 0)},
+        {"major negative", version(-1, 0, 0)},
+    };
+    Form1& main = startChecking();
+    const Files before = snapshot();
+    for (const auto& [what, reply] : cases) {
+        SCOPED_TRACE(what);
+        server.serve(kVersionPath, reply);
+        messages().expect(kCannotAccess);
+        main.mnuUpgrade_Click();
+        EXPECT_TRUE(main.mnuUpgrade->isEnabled());
+        EXPECT_EQ(snapshot(), before);
+    }
+}
+
+TEST_F(UpgradeReceived, ALeftoverOfAnEndedCheckIsRemovedBeforeTheTransferStarts) {
+    Form1& main = startChecking();
+    const Files before = snapshot();
+    writeFile("RXWversion.rtl.part", version(9, 0, 0));
+    server.serveAndStallAfter(kVersionPath, version(2, 0, 0), 2);
+    bool leftoverAtRequest = true;
+    whenTrue(
+        &main, [&] { return server.requests(kVersionPath) == 1; },
+        [&] { leftoverAtRequest = exists("RXWversion.rtl.part"); });
+    messages().expect(kFailed);
+    main.mnuUpgrade_Click();
+    EXPECT_FALSE(leftoverAtRequest);
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(UpgradeReceived, AFileThatCannotBeWrittenOrNamedLeavesNothing) {
+    const std::vector<std::tuple<const char*, FileFaults::Step, const char*>> cases = {
+        {"write", FileFaults::Step::Write, kFailed},
+        {"flush", FileFaults::Step::Flush, kFailed},
+        {"its name", FileFaults::Step::Commit, kCannotAccess},
+    };
+    server.serve(kVersionPath, version(2, 0, 0));
+    Form1& main = startChecking();
+    const Files before = snapshot();
+    for (const auto& [what, step, message] : cases) {
+        SCOPED_TRACE(what);
+        fileFaults().failAt(step, 1);
+        messages().expect(message);
+        main.mnuUpgrade_Click();
+        EXPECT_TRUE(main.mnuUpgrade->isEnabled());
+        EXPECT_EQ(snapshot(), before);
+    }
 }
 
 }  // namespace

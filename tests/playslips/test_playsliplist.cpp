@@ -77,6 +77,9 @@ TEST(PlayslipList, ADownloadMustBeAWholeSoundRecord) {
     EXPECT_EQ(downloadProblem(record.left(17000)), "it is cut off after 17000 bytes");
     EXPECT_EQ(downloadProblem({}), "it holds 0 bytes");
     EXPECT_EQ(downloadProblem(fixture::slip(25, -1, 0, 11, 150)), "its number of boards is 11");
+    EXPECT_EQ(downloadProblem(fixture::slip(25, -1, 0, 0, 150)), "its number of boards is 0");
+    EXPECT_EQ(downloadProblem(fixture::slip(99, -1, 0, 5, 150)), "its mark width is 99");
+    EXPECT_EQ(downloadProblem(fixture::slip(25, -1, 0, 5, 300)), "its mark length is 300 twips");
 }
 
 TEST(GlobalAdjustments, TheRecordIsVerticalThenHorizontal) {

@@ -1,5 +1,7 @@
 // Safe writes and removals: every step checked, the old file kept whole when one fails, and a
 // file the player may only read never replaced or deleted.
+#include <cerrno>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,6 +12,7 @@
 #include "shared/safefile.h"
 #include "support/bytes.h"
 #include "support/kestrovatest.h"
+#include "support/smalldisk.h"
 
 using namespace fixture;
 using Step = FileFaults::Step;
@@ -104,6 +107,26 @@ TEST_F(SafeFile, ARecordWriteThatFailsLeavesTheFileAsItWas) {
         EXPECT_EQ(f.append(DrawRecord{}), DrawFile::Append::Failed);
         EXPECT_EQ(readFile("x.lot"), kOld);
     }
+}
+
+// A real full disk: writes below and above the file buffer's size fail at different steps, and
+// each says why in the system's words.
+TEST_F(SafeFile, OnARealFullDiskEveryWriteGivesTheSystemsReason) {
+    SmallDisk disk(dataPath());
+    if (!disk.mounted()) {
+        GTEST_SKIP() << "this machine refuses to mount a small file system here ("
+                     << disk.why().toStdString() << "); it needs root";
+    }
+    writeFile("x.dat", kOld);
+    ASSERT_TRUE(disk.fill());
+    for (const int size : {8, 17434, 100000}) {
+        SCOPED_TRACE(size);
+        QString error;
+        EXPECT_FALSE(writeWholeFile(file("x.dat"), QByteArray(size, 'n'), &error));
+        EXPECT_EQ(error.toStdString(), qt_error_string(ENOSPC).toStdString());
+        EXPECT_EQ(readFile("x.dat"), kOld);
+    }
+    EXPECT_EQ(files(), (QStringList{"filler", "x.dat"}));
 }
 
 }  // namespace
