@@ -44,10 +44,10 @@ public:
     // The status text of a transfer state; a completed transfer marks the data received, an
     // unknown state the transfer failed.
     QString inetstatetext(int state);
-    // Whether the received file may replace the game's history, asking the player where the
-    // history would shrink or "Check Before Overwriting" is on; updatecancelled says whether
-    // a refusal was the player's.
-    bool checkdownloadedresults(const QString& serverFile);
+    // Whether the file of this name in the data folder may replace the game's history, asking
+    // the player where the history would shrink or "Check Before Overwriting" is on;
+    // updatecancelled says whether a refusal was the player's.
+    bool checkdownloadedresults(const QString& fileName);
     bool running() const { return running_; }
 
     QMenuBar* menuBar;

@@ -179,8 +179,8 @@ void RDL::runDownloads() {
     }
 }
 
-bool RDL::checkdownloadedresults(const QString& serverFile) {
-    return checkReceived(readAll(inDataFolder(serverFile)));
+bool RDL::checkdownloadedresults(const QString& fileName) {
+    return checkReceived(readAll(inDataFolder(fileName)));
 }
 
 bool RDL::checkReceived(const QByteArray& received) {

@@ -360,7 +360,7 @@ TEST_F(Download, DISABLED_ChildDownloadsUntilEnded) {
         // Every pass of the event loop takes a while, so each chunk does: the ending finds the
         // file half written.
         auto* slow = new QTimer(&w);
-        QObject::connect(slow, &QTimer::timeout, slow, [] { QThread::msleep(3); });
+        QObject::connect(slow, &QTimer::timeout, slow, [] { QThread::msleep(5); });
         slow->start(0);
     }
     // Tells the test that ends this process that the moment has come.
@@ -426,7 +426,7 @@ TEST_F(EndedDownload, WhileTheBodyArrivesLeavesTheOldHistory) {
 }
 
 TEST_F(EndedDownload, WhileTheFileIsWrittenLeavesOnlyALeftoverTheNextRunRemoves) {
-    const QByteArray big = history(3000);
+    const QByteArray big = history(6000);
     server.serve(kPowerballPath, big);
     runAndKill(true);
     expectNothingReceivedInstalled();
