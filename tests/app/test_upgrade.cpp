@@ -84,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Served{"NewerRevision", version(1, 12, 3), kNewer, false},
                       Served{"MajorZero", version(0, 99, 9), kCannotAccess, true},
                       Served{"Major101", version(101, 0, 0), kCannotAccess, true},
-                      Served{"WebPage", TestHttpServer::htmlPage(), kCannotAccess, true},
+                      // Larger than a version file: refused before any of it is kept.
+                      Served{"WebPage", TestHttpServer::htmlPage(), kFailed, false},
                       Served{"NotFound", {}, kFailed, false}),
     [](const auto& info) { return std::string(info.param.label); });
 
