@@ -21,6 +21,9 @@ Inet::Inet(QObject* parent) : QObject(parent) {
     manager_.setCache(nullptr);
     watchdog_.setSingleShot(true);
     deadline_.setSingleShot(true);
+    // A coarse timer may fire 5 % early: a limit is never shorter than it says.
+    watchdog_.setTimerType(Qt::PreciseTimer);
+    deadline_.setTimerType(Qt::PreciseTimer);
     connect(&watchdog_, &QTimer::timeout, this, [this] { fail(Failure::TimedOut); });
     connect(&deadline_, &QTimer::timeout, this, [this] { fail(Failure::TimedOut); });
 }
