@@ -46,8 +46,8 @@ void expectEndedInTime(const Row& row, const QElapsedTimer& clock);
 // Every file of the folder with its bytes.
 std::map<QString, QByteArray> snapshot(const QString& folder);
 
-}  // namespace hostile
-
-inline void PrintTo(const hostile::Row& row, std::ostream* os) {
+inline void PrintTo(const Row& row, std::ostream* os) {
     *os << row.name;
 }
+
+}  // namespace hostile
