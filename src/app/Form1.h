@@ -176,6 +176,8 @@ public:
     QString downloadfolder;
     // How long the version file's request may go without progress; tests shorten it.
     std::chrono::milliseconds upgradetimeout = std::chrono::seconds(10);
+    // The longest the whole request may take, however steadily it progresses.
+    std::chrono::milliseconds upgradelimit = std::chrono::seconds(5);
 
 private:
     void buildMenus();

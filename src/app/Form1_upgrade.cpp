@@ -53,6 +53,7 @@ void Form1::mnuUpgrade_Click() {
     removeFile(received);
     downloadstate = 1;
     Inet1->setRequestTimeout(upgradetimeout);
+    Inet1->setLimits({VersionRecord::kSize, upgradelimit});
     Inet1->execute(upgradeurl);
     while (downloadstate == 1 && !platform::programEnded()) {
         platform::doEvents();

@@ -1,5 +1,7 @@
 #include "platform/inet.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -10,11 +12,20 @@
 #include "shared/ansitext.h"
 
 namespace platform {
+namespace {
+// What Qt may hold of a body before we take it: the network waits while it is full.
+constexpr qint64 kReadBuffer = 64 * 1024;
+}  // namespace
 
 Inet::Inet(QObject* parent) : QObject(parent) {
     manager_.setCache(nullptr);
     watchdog_.setSingleShot(true);
-    connect(&watchdog_, &QTimer::timeout, this, &Inet::timedOut);
+    deadline_.setSingleShot(true);
+    // A coarse timer may fire 5 % early: a limit is never shorter than it says.
+    watchdog_.setTimerType(Qt::PreciseTimer);
+    deadline_.setTimerType(Qt::PreciseTimer);
+    connect(&watchdog_, &QTimer::timeout, this, [this] { fail(Failure::TimedOut); });
+    connect(&deadline_, &QTimer::timeout, this, [this] { fail(Failure::TimedOut); });
 }
 
 Inet::~Inet() {
@@ -25,6 +36,14 @@ void Inet::setRequestTimeout(std::chrono::milliseconds timeout) {
     timeout_ = timeout.count() > 0 ? timeout : kDefaultTimeout;
 }
 
+void Inet::setLimits(Limits limits) {
+    limits.largestReply = std::max<qint64>(limits.largestReply, 0);
+    if (limits.wholeRequest.count() <= 0) {
+        limits.wholeRequest = Limits{}.wholeRequest;
+    }
+    limits_ = limits;
+}
+
 void Inet::execute(const QString& url) {
     start(url, false);
 }
@@ -32,7 +51,7 @@ void Inet::execute(const QString& url) {
 void Inet::start(const QString& url, bool blocking) {
     abandon();
     blocking_ = blocking;
-    timedOut_ = false;
+    cause_ = Failure::None;
     lastReported_ = None;
     body_.clear();
     readPos_ = 0;
@@ -46,7 +65,8 @@ void Inet::start(const QString& url, bool blocking) {
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(5);
+    // A redirect loop ends here, as a failure.
+    request.setMaximumRedirectsAllowed(kMostRedirects);
     request.setRawHeader("Cache-Control", "no-cache");
     // Unencoded bodies, so that the length header counts the bytes we receive.
     request.setRawHeader("Accept-Encoding", "identity");
@@ -56,21 +76,23 @@ void Inet::start(const QString& url, bool blocking) {
 
     QNetworkReply* reply = manager_.get(request);
     reply_ = reply;
+    reply->setReadBufferSize(std::clamp<qint64>(limits_.largestReply + 1, 1, kReadBuffer));
     // Every signal names its reply, so that one of an abandoned request is never taken for
     // the current one.
     connect(reply, &QNetworkReply::socketStartedConnecting, this,
             [this, reply] { progressed(reply, Connecting); });
     connect(reply, &QNetworkReply::requestSent, this,
             [this, reply] { progressed(reply, RequestSent); });
-    connect(reply, &QNetworkReply::metaDataChanged, this,
-            [this, reply] { progressed(reply, ReceivingResponse); });
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] { answered(reply); });
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] { received(reply); });
     connect(reply, &QNetworkReply::finished, this, [this, reply] { finished(reply); });
     watchdog_.start(timeout_);
+    deadline_.start(limits_.wholeRequest);
 }
 
 void Inet::abandon() {
     watchdog_.stop();
+    deadline_.stop();
     if (QNetworkReply* reply = reply_) {
         reply_ = nullptr;
         disconnect(reply, nullptr, this, nullptr);
@@ -98,19 +120,49 @@ void Inet::progressed(QNetworkReply* reply, State state) {
     report(state);
 }
 
+void Inet::answered(QNetworkReply* reply) {
+    if (reply != reply_) {
+        return;
+    }
+    status_ = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() > limits_.largestReply) {
+        fail(Failure::TooLarge);
+        return;
+    }
+    progressed(reply, ReceivingResponse);
+}
+
+bool Inet::take(QNetworkReply* reply) {
+    const qint64 available = reply->bytesAvailable();
+    if (available > limits_.largestReply - body_.size()) {
+        return false;
+    }
+    body_ += reply->read(available);
+    return true;
+}
+
 void Inet::received(QNetworkReply* reply) {
     if (reply != reply_) {
         return;
     }
+    if (!take(reply)) {
+        fail(Failure::TooLarge);
+        return;
+    }
     watchdog_.start(timeout_);
-    body_ += reply->readAll();
     report(ReceivingResponse);
 }
 
-void Inet::timedOut() {
-    if (QNetworkReply* reply = reply_) {
-        timedOut_ = true;
-        reply->abort();  // finishes it, as a failure
+void Inet::fail(Failure cause) {
+    QNetworkReply* reply = reply_;
+    if (reply == nullptr) {
+        return;
+    }
+    cause_ = cause;
+    reply->abort();  // finishes it, as a failure
+    if (reply_ == reply) {
+        finished(reply);
     }
 }
 
@@ -119,12 +171,17 @@ void Inet::finished(QNetworkReply* reply) {
         return;
     }
     watchdog_.stop();
+    deadline_.stop();
     reply_ = nullptr;
     reply->deleteLater();
-    if (reply->isOpen()) {  // an aborted reply is closed
-        body_ += reply->readAll();
+    // An aborted reply is closed.
+    if (cause_ == Failure::None && reply->isOpen() && !take(reply)) {
+        cause_ = Failure::TooLarge;
     }
-    status_ = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        status.isValid()) {
+        status_ = status.toInt();
+    }
     headers_ = reply->rawHeaderPairs();
 
     // A body cut short is not the file, however the connection ended.
@@ -133,8 +190,8 @@ void Inet::finished(QNetworkReply* reply) {
     if (length.isValid() && length.toLongLong() != body_.size()) {
         complete = false;
     }
-    if (timedOut_) {
-        failure_ = Failure::TimedOut;
+    if (cause_ != Failure::None) {
+        failure_ = cause_;
     } else if (reply->error() != QNetworkReply::NoError || status_ != 200 || !complete) {
         failure_ = Failure::Failed;
     }

@@ -2,7 +2,9 @@
 // The internet transfer control: one HTTP GET at a time, either asynchronous (progress as state
 // numbers, the body read back in chunks once complete) or blocking (the whole reply at once).
 // Nothing is cached. A transfer that fails (network error, time-out, a status other than 200,
-// a body shorter than its length header) delivers no body at all.
+// a body shorter than its length header, a reply larger than the caller can use) delivers no
+// body at all. Whatever the server does, a request holds at most its largest reply in memory
+// and ends within its whole-request limit.
 #include <chrono>
 
 #include <QByteArray>
@@ -38,12 +40,21 @@ public:
     };
     enum class Failure {
         None,
-        TimedOut,   // no progress within the request time-out
-        Failed,     // refused, broken, not 200, or shorter than announced
+        TimedOut,   // no progress within the request time-out, or past the whole-request limit
+        Failed,     // refused, broken, not 200, shorter than announced, or redirected in circles
+        TooLarge,   // announced or sent larger than the largest reply of the request
         Abandoned,  // cancelled, replaced by a later request, or the program ended
     };
     static constexpr std::chrono::milliseconds kDefaultTimeout = std::chrono::seconds(60);
     static constexpr int kChunkSize = 256;
+    static constexpr int kMostRedirects = 5;
+
+    // What one request may cost: the largest body the caller can use, and the longest the
+    // whole request may take however steadily it progresses.
+    struct Limits {
+        qint64 largestReply = 1024 * 1024;
+        std::chrono::milliseconds wholeRequest = std::chrono::minutes(2);
+    };
 
     explicit Inet(QObject* parent = nullptr);
     ~Inet() override;
@@ -52,6 +63,10 @@ public:
     // waits longer fails as timed out.
     void setRequestTimeout(std::chrono::milliseconds timeout);
     std::chrono::milliseconds requestTimeout() const { return timeout_; }
+    // For the requests that follow. A length header above the largest reply fails the request
+    // before its body; a body that grows past it fails as soon as it does.
+    void setLimits(Limits limits);
+    Limits limits() const { return limits_; }
 
     // Starts a GET and returns at once; every state arrives later as stateChanged. A request
     // still running is abandoned first: nothing of it is reported or delivered any more.
@@ -66,7 +81,8 @@ public:
     void cancel();
 
     // Blocking GETs: the whole body, or empty on failure (see failure()). They return at the
-    // time-out at the latest, and at once when the program ends. No state is reported.
+    // time-out or the whole-request limit at the latest, and at once when the program ends;
+    // windows go on painting meanwhile, but the player's input waits. No state is reported.
     QString openUrl(const QString& url);
     QByteArray openUrlBytes(const QString& url);
 
@@ -81,17 +97,24 @@ private:
     void start(const QString& url, bool blocking);
     void abandon();
     void progressed(QNetworkReply* reply, State state);
+    void answered(QNetworkReply* reply);
+    // Moves what has arrived into the body; false, taking nothing, when it would pass the
+    // largest reply.
+    bool take(QNetworkReply* reply);
     void received(QNetworkReply* reply);
     void finished(QNetworkReply* reply);
-    void timedOut();
+    // Ends the running request as failed for `cause`.
+    void fail(Failure cause);
     void report(State state);
 
     QNetworkAccessManager manager_;
     QPointer<QNetworkReply> reply_;
-    QTimer watchdog_;
+    QTimer watchdog_;  // restarted by every progress
+    QTimer deadline_;  // the whole request
     std::chrono::milliseconds timeout_ = kDefaultTimeout;
+    Limits limits_;
     bool blocking_ = false;
-    bool timedOut_ = false;
+    Failure cause_ = Failure::None;  // why the running request was ended here
     State lastReported_ = None;
     QByteArray body_;
     qsizetype readPos_ = 0;

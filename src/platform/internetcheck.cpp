@@ -9,6 +9,7 @@
 namespace platform {
 namespace {
 InternetCheckHandler handler;
+constexpr std::chrono::seconds kSiteCheckLimit{10};
 
 std::optional<QNetworkInterface> firstInterfaceUp() {
     for (const QNetworkInterface& i : QNetworkInterface::allInterfaces()) {
@@ -60,7 +61,10 @@ std::optional<QString> connectedState() {
 }
 
 bool siteResponds(const QString& url) {
+    // An answer is all it asks for: no byte of the page is kept, and a site that answers
+    // nothing within the limit does not respond.
     Inet probe;
+    probe.setLimits({0, kSiteCheckLimit});
     probe.openUrlBytes(url);
     return probe.status() != 0;
 }

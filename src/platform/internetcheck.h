@@ -14,7 +14,7 @@ bool openInternetSession();
 // The name of the connection the machine is online through ("" when it has no name), or
 // nothing when it is offline.
 std::optional<QString> connectedState();
-// True when the server at `url` answers at all (any HTTP status) within the default time-out.
+// True when the server at `url` answers at all (any HTTP status) within ten seconds.
 bool siteResponds(const QString& url);
 
 struct InternetCheckHandler {

@@ -72,6 +72,8 @@ public:
     bool siteonline = false;
     // The longest wait of a download for any progress.
     std::chrono::milliseconds requestTimeout = std::chrono::seconds(10);
+    // The longest a whole list or settings file may take, however steadily it arrives.
+    std::chrono::milliseconds requestLimit = std::chrono::seconds(10);
 
 private:
     void buildControls();

@@ -17,6 +17,8 @@ namespace {
 
 // The server folder of the playslip files.
 const QString configfolder = QStringLiteral("XW");
+// 500 rows of two fields of up to 255 characters, each with its "#", and a line break per row.
+constexpr qint64 kLargestList = qint64{kMaxListRows} * (2 * 256 + 2);
 
 QString playslipsAddress(const QString& name) {
     return platform::webServers().playslips + QStringLiteral("/playslips/") + configfolder + u'/' +
@@ -55,6 +57,7 @@ void PrintManager::Command8_Click() {
     Command6->setEnabled(true);
     configfiletable.clear();
     List1->clear();
+    Inet1->setLimits({kLargestList, requestLimit});
     const QString reply = Inet1->openUrl(playslipsAddress(QStringLiteral("playslips.txt")));
     if (platform::programEnded()) {
         return;
@@ -93,6 +96,7 @@ void PrintManager::Command6_Click() {
         return;
     }
     Inet1->setRequestTimeout(requestTimeout);
+    Inet1->setLimits({kMaxDownload, requestLimit});
     const QByteArray bytes = Inet1->openUrlBytes(playslipsAddress(listed));
     if (platform::programEnded()) {
         return;

@@ -76,6 +76,8 @@ public:
     bool updatecancelled = false;
     // How long a request may go without progress; tests shorten it.
     std::chrono::milliseconds requesttimeout = std::chrono::seconds(10);
+    // The longest a whole history may take to arrive, however steadily; tests shorten it.
+    std::chrono::milliseconds requestlimit = std::chrono::seconds(60);
 
 private:
     // The same check of bytes already read, so that what is installed is what was checked.

@@ -5,6 +5,7 @@
 #include "platform/events.h"
 #include "platform/inet.h"
 #include "platform/webservers.h"
+#include "shared/drawrecord.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
 #include "shared/receivedfile.h"
@@ -18,6 +19,7 @@ void RDL::makeTransfer() {
 
 void RDL::startTransfer() {
     Inet1->setRequestTimeout(requesttimeout);
+    Inet1->setLimits({qint64{kMaxRecordCount} * DrawRecord::kSize, requestlimit});
     Inet1->execute(downloadurl);
 }
 

@@ -85,18 +85,19 @@ TEST_P(UpgradeOutcome, ToldAndTheMenuOfferedAgain) {
     EXPECT_FALSE(platform::programEnded());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, UpgradeOutcome,
-                         ::testing::Values(Served{"Same", version(1, 12, 2), kLatest},
-                                           Served{"Older", version(1, 11, 9), kLatest},
-                                           Served{"NewerMajor", version(2, 0, 0), kNewer},
-                                           Served{"NewerMinor", version(1, 13, 0), kNewer},
-                                           Served{"NewerRevision", version(1, 12, 3), kNewer},
-                                           Served{"MajorZero", version(0, 99, 9), kCannotAccess},
-                                           Served{"Major101", version(101, 0, 0), kCannotAccess},
-                                           Served{"WebPage", TestHttpServer::htmlPage(),
-                                                  kCannotAccess},
-                                           Served{"NotFound", {}, kFailed}),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UpgradeOutcome,
+    ::testing::Values(Served{"Same", version(1, 12, 2), kLatest},
+                      Served{"Older", version(1, 11, 9), kLatest},
+                      Served{"NewerMajor", version(2, 0, 0), kNewer},
+                      Served{"NewerMinor", version(1, 13, 0), kNewer},
+                      Served{"NewerRevision", version(1, 12, 3), kNewer},
+                      Served{"MajorZero", version(0, 99, 9), kCannotAccess},
+                      Served{"Major101", version(101, 0, 0), kCannotAccess},
+                      // Larger than a version file: refused before any of it is kept.
+                      Served{"WebPage", TestHttpServer::htmlPage(), kFailed},
+                      Served{"NotFound", {}, kFailed}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(Upgrade, AStalledTransferEndsAtItsTimeOut) {
     server.serveAndStallAfter(kVersionPath, version(2, 0, 0), 2);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QFile>
 #include <QPointer>
 #include <QTcpSocket>
@@ -134,6 +136,25 @@ void TestHttpServer::serveDripping(const QString& path, const QByteArray& body,
     setReply(path, r);
 }
 
+void TestHttpServer::serveHuge(const QString& path, const QByteArray& body, qint64 moreBytes,
+                               bool sendLength) {
+    Reply r;
+    r.body = body;
+    r.generatedBytes = moreBytes;
+    r.sendLength = sendLength;
+    setReply(path, r);
+}
+
+void TestHttpServer::serveEndlessHeaders(const QString& path) {
+    Reply r;
+    r.endlessHeaders = true;
+    setReply(path, r);
+}
+
+void TestHttpServer::redirectLoop(const QString& path) {
+    redirect(path, url(path));
+}
+
 int TestHttpServer::requests(const QString& path) const {
     const auto it = counts_.find(path);
     return it == counts_.end() ? 0 : it->second;
@@ -195,11 +216,19 @@ void TestHttpServer::answer(QTcpSocket* socket, const QString& path) {
     }
     QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + reasonPhrase(r.status) +
                       "\r\nContent-Type: " + r.contentType + "\r\nConnection: close\r\n";
+    if (r.endlessHeaders) {
+        socket->write(head);
+        pump(socket, [n = 0](qint64) mutable {
+            return "X-Filler-" + QByteArray::number(n++) + ": " + QByteArray(200, 'f') + "\r\n";
+        });
+        return;
+    }
     if (!r.location.isEmpty()) {
         head += "Location: " + r.location + "\r\n";
     }
     if (r.sendLength) {
-        head += "Content-Length: " + QByteArray::number(r.claimedLength.value_or(r.body.size())) +
+        head += "Content-Length: " +
+                QByteArray::number(r.claimedLength.value_or(r.body.size() + r.generatedBytes)) +
                 "\r\n";
     }
     socket->write(head + "\r\n");
@@ -214,7 +243,35 @@ void TestHttpServer::answer(QTcpSocket* socket, const QString& path) {
         return;
     }
     socket->write(body);
+    if (r.generatedBytes > 0) {
+        pump(socket, [left = r.generatedBytes](qint64 most) mutable {
+            static const QByteArray pattern(64 * 1024, 'Z');
+            const qint64 n = std::min({left, most, static_cast<qint64>(pattern.size())});
+            left -= n;
+            return n == pattern.size() ? pattern : pattern.left(n);
+        });
+        return;
+    }
     socket->disconnectFromHost();
+}
+
+void TestHttpServer::pump(QTcpSocket* socket, std::function<QByteArray(qint64)> more) {
+    constexpr qint64 kQueued = 64 * 1024;
+    auto feed = std::make_shared<std::function<void()>>();
+    *feed = [socket, more = std::move(more), done = false]() mutable {
+        while (!done && socket->state() == QAbstractSocket::ConnectedState &&
+               socket->bytesToWrite() < kQueued) {
+            const QByteArray piece = more(kQueued - socket->bytesToWrite());
+            if (piece.isEmpty()) {
+                done = true;
+                socket->disconnectFromHost();
+                return;
+            }
+            socket->write(piece);
+        }
+    };
+    connect(socket, &QTcpSocket::bytesWritten, socket, [feed] { (*feed)(); });
+    (*feed)();
 }
 
 void TestHttpServer::drip(QTcpSocket* socket, QByteArray rest, qsizetype piece,

@@ -1,0 +1,46 @@
+// Check for Upgrade against servers that try to make it hold too much or wait too long: the
+// request ends within its limit, nothing is left in the data folder, and the player is told.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+#include "app/app_helpers.h"
+#include "platform/webservers.h"
+#include "support/bytes.h"
+#include "support/hostilereplies.h"
+#include "support/testhttpserver.h"
+
+namespace {
+
+const QString kVersionPath = QStringLiteral("/dwnld/RXWversion.rtl");
+
+class HostileUpgrade : public MainWindowTest, public ::testing::WithParamInterface<hostile::Row> {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        platform::setWebServers({server.url(), server.url(), server.url()});
+    }
+    TestHttpServer server;
+};
+
+TEST_P(HostileUpgrade, EndsWithinItsLimitAndLeavesNothingBehind) {
+    // The program's own version: the latest, when it arrives whole.
+    GetParam().serve(server, kVersionPath, fixture::le16(1) + fixture::le16(12) + fixture::le16(2));
+    Form1& main = start();
+    main.upgradetimeout = hostile::kProgressTimeout;
+    main.upgradelimit = hostile::kWholeRequest;
+    const auto before = hostile::snapshot(dataPath());
+    messages().expect(GetParam().completes() ? "You are using the latest version"
+                                             : "Download failed or aborted");
+    QElapsedTimer clock;
+    clock.start();
+    main.mnuUpgrade_Click();
+    hostile::expectEndedInTime(GetParam(), clock);
+    EXPECT_EQ(hostile::snapshot(dataPath()), before);
+    EXPECT_TRUE(main.mnuUpgrade->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, HostileUpgrade, ::testing::ValuesIn(hostile::rows()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

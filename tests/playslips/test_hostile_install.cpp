@@ -1,0 +1,90 @@
+// Get Latest List and Install against servers that try to make them hold too much or wait too
+// long: each blocking request ends within its limit, the settings stay as they were, and the
+// player is told.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+#include "app/Form1.h"
+#include "platform/webservers.h"
+#include "platform/windows.h"
+#include "playslips/PrintManager.h"
+#include "playslips_helpers.h"
+#include "support/hostilereplies.h"
+#include "support/testhttpserver.h"
+
+using platform::MsgAnswer;
+using platform::Windows;
+
+namespace {
+
+const QString kListPath = QStringLiteral("/playslips/XW/playslips.txt");
+const QString kFilePath = QStringLiteral("/playslips/XW/XWLotto.dat");
+const QByteArray kList = "Lotto 6/49#XWLotto.dat#\r\nDaily Game#XWDaily.dat#\r\n";
+
+class HostilePlayslips : public PlayslipTest, public ::testing::WithParamInterface<hostile::Row> {
+protected:
+    void SetUp() override {
+        PlayslipTest::SetUp();
+        platform::setWebServers({server.url(), server.url(), server.url()});
+        Windows::get<Form1>(Form1::kName)->mnuTicketPrinting_Click();
+        w = Windows::live<PrintManager>(PrintManager::kName);
+        w->requestTimeout = hostile::kProgressTimeout;
+        w->requestLimit = hostile::kWholeRequest;
+        writeFile("Lotto.dat", old);
+    }
+    QStringList listed() const {
+        QStringList items;
+        for (int i = 0; i < w->List1->count(); ++i) {
+            items << w->List1->item(i)->text();
+        }
+        return items;
+    }
+
+    TestHttpServer server;
+    PrintManager* w = nullptr;
+    const QByteArray record = fixture::slip(25, -1, 0, 5, 150);
+    const QByteArray old = fixture::slip(35, 0, 0, 3, 100);
+};
+
+TEST_P(HostilePlayslips, TheListEndsWithinItsLimit) {
+    GetParam().serve(server, kListPath, kList);
+    const auto before = hostile::snapshot(dataPath());
+    if (!GetParam().completes()) {
+        messages().expect(QStringLiteral("Failed to retrieve the data."));
+    }
+    QElapsedTimer clock;
+    clock.start();
+    w->Command8_Click();
+    hostile::expectEndedInTime(GetParam(), clock);
+    EXPECT_EQ(listed(),
+              GetParam().completes() ? QStringList({"Lotto 6/49", "Daily Game"}) : QStringList());
+    EXPECT_EQ(hostile::snapshot(dataPath()), before);
+}
+
+TEST_P(HostilePlayslips, InstallEndsWithinItsLimitAndKeepsTheSettings) {
+    server.serve(kListPath, kList);
+    GetParam().serve(server, kFilePath, record);
+    w->Command8_Click();
+    ASSERT_EQ(w->List1->count(), 2);
+    w->List1->setCurrentRow(0);
+    auto expected = hostile::snapshot(dataPath());
+    if (GetParam().completes()) {
+        expected["Lotto.dat"] = record;
+    }
+    messages().expect(QStringLiteral("This will replace any current configuration for this "
+                                     "game. Are you sure you want to proceed?"),
+                      MsgAnswer::Yes);
+    messages().expect(GetParam().completes() ? QStringLiteral("Done")
+                                             : QStringLiteral("Download Failed"));
+    QElapsedTimer clock;
+    clock.start();
+    w->Command6_Click();
+    hostile::expectEndedInTime(GetParam(), clock);
+    EXPECT_EQ(hostile::snapshot(dataPath()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, HostilePlayslips, ::testing::ValuesIn(hostile::rows()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

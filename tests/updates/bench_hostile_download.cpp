@@ -1,0 +1,134 @@
+// Peak resident set of one Download Results run through the downloader window, against a
+// loopback server sending a valid history or a hostile reply. The peak of a process never goes
+// down, so run each benchmark in a process of its own (--benchmark_filter=<name>): the counters
+// are the process's peak (VmHWM) and how far it rose above the resident set before the run.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFile>
+
+#include "app/Form1.h"
+#include "app/appwindows.h"
+#include "platform/webservers.h"
+#include "platform/windows.h"
+#include "shared/drawrecord.h"
+#include "shared/module1.h"
+#include "support/benchmain.h"
+#include "support/bytes.h"
+#include "support/testhttpserver.h"
+#include "updates/RDL.h"
+#include "updates/updateswindows.h"
+
+namespace {
+
+const QString kPath = QStringLiteral("/results/XWQPowerball.rtl");
+constexpr qint64 k512MiB = qint64{512} * 1024 * 1024;
+
+QByteArray history(int n) {
+    QByteArray bytes;
+    bytes.reserve(qsizetype{n} * DrawRecord::kSize);
+    const QDate start(1950, 1, 1);
+    for (int r = 1; r <= n; ++r) {
+        const QDate d = start.addDays(r);
+        const int b = r % 50 + 1;
+        bytes += fixture::draw(r == 1 ? n : 0, r, d.day(), d.month(), d.year(),
+                               {b, b + 1, b + 2, b + 3, b + 4}, 9);
+    }
+    return bytes;
+}
+
+qint64 statusKiB(const QByteArray& field) {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith(field)) {
+            return line.mid(field.size()).trimmed().split(' ').value(0).toLongLong();
+        }
+    }
+    return -1;
+}
+
+void download(benchmark::State& state, const std::function<void(TestHttpServer&)>& serve,
+              const QString& expected) {
+    TestHttpServer server;
+    serve(server);
+    platform::setWebServers({server.url(), server.url(), server.url()});
+    benchsupport::writeDataFile(QStringLiteral("Powerball.rtl"), history(4));
+    // Loads the main window before the measured run, as the program has when its menu opens
+    // the downloader.
+    platform::Windows::get<Form1>(Form1::kName);
+    m1().datapath = benchsupport::dataFolder();
+    const qint64 before = statusKiB("VmRSS:");
+    for (auto _ : state) {
+        auto* w = dynamic_cast<RDL*>(platform::Windows::show(RDL::kName));
+        w->Check[8]->setChecked(false);
+        w->Command1_Click();
+        if (w->Label1->text() != expected) {
+            state.SkipWithError(qPrintable(w->Label1->text()));
+        }
+        platform::Windows::unload(RDL::kName);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    const qint64 peak = statusKiB("VmHWM:");
+    state.counters["peak_KiB"] = static_cast<double>(peak);
+    state.counters["rise_KiB"] = static_cast<double>(peak - before);
+    platform::setWebServers({});
+}
+
+const QString kDone = QStringLiteral("All Selected Results Downloaded Successfully.");
+// Yes to the other server, then both tried.
+const QString kFailed =
+    QStringLiteral("Download Failed or Was Cancelled. Some results may not have been updated.");
+
+void BM_ValidHistory(benchmark::State& state) {
+    download(
+        state, [](TestHttpServer& s) { s.serve(kPath, history(1000)); }, kDone);
+}
+void BM_LargestValidHistory(benchmark::State& state) {
+    download(
+        state, [](TestHttpServer& s) { s.serve(kPath, history(kMaxRecordCount)); }, kDone);
+}
+void BM_512MiBWithoutLength(benchmark::State& state) {
+    download(
+        state,
+        [](TestHttpServer& s) {
+            s.serveHuge(kPath, history(1000), k512MiB, false);
+            s.serveHuge("/dwnld/XWQPowerball.rtl", history(1000), k512MiB, false);
+        },
+        kFailed);
+}
+void BM_512MiBWithLength(benchmark::State& state) {
+    download(
+        state,
+        [](TestHttpServer& s) {
+            s.serveHuge(kPath, history(1000), k512MiB);
+            s.serveHuge("/dwnld/XWQPowerball.rtl", history(1000), k512MiB);
+        },
+        kFailed);
+}
+// Qt 6.4 keeps a response header in memory however long it grows; the wait for progress ends it.
+void BM_EndlessHeaders(benchmark::State& state) {
+    download(
+        state,
+        [](TestHttpServer& s) {
+            s.serveEndlessHeaders(kPath);
+            s.serveEndlessHeaders("/dwnld/XWQPowerball.rtl");
+        },
+        kFailed);
+}
+
+BENCHMARK(BM_ValidHistory)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LargestValidHistory)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_512MiBWithoutLength)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_512MiBWithLength)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EndlessHeaders)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+void setUpBenchmarks() {
+    registerAppWindows();
+    registerUpdatesWindows();
+}
