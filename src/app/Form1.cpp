@@ -31,6 +31,8 @@ QLineEdit* countBox(QWidget* parent, const char* name) {
 
 Form1::Form1(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(kTitle);
+    // Escape must not end the program.
+    setEscapeCloses(false);
     buildMenus();
     buildControls();
     connectHandlers();

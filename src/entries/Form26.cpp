@@ -64,7 +64,6 @@ Form26::Form26(QWidget* parent) : platform::Form(kName, parent) {
     layout->addLayout(buttons);
     setMinimumWidth(twipsToPixels(7800));
     setOpener(windownames::Form4);
-    setEscapeCloses();
 }
 
 void Form26::Form_Load() {

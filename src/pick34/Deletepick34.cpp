@@ -56,7 +56,6 @@ Deletepick34::Deletepick34(QWidget* parent) : platform::Form(kName, parent) {
     connect(Command3, &QPushButton::clicked, this, &Deletepick34::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &Deletepick34::Command1_Click);
     setOpener(windownames::Pick3, platform::HandBack::EnableAndRaise);
-    setEscapeCloses();
 }
 
 void Deletepick34::Form_Load() {
@@ -102,7 +101,7 @@ void Deletepick34::Command3_Click() {
         return;
     }
     if (msgBox(QStringLiteral("Are you sure you want to delete this lottery selection file?"),
-               MsgButtons::YesNo) != MsgAnswer::Yes) {
+               MsgButtons::YesNo, platform::MsgDefault::No) != MsgAnswer::Yes) {
         return;
     }
     if (const QString failed = deleteEntryFile(keptpath_); !failed.isEmpty()) {

@@ -39,7 +39,6 @@ adjust::adjust(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(QStringLiteral("Board Adjustment"));
     setOpener(windownames::configure, platform::HandBack::EnableAndRaise);
     setDoneFlag(m1().adjustdone);
-    setEscapeCloses();
 
     Option1 = named(new QRadioButton(QStringLiteral("Up"), this), "Option1");
     Option2 = named(new QRadioButton(QStringLiteral("Down"), this), "Option2");
