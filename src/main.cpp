@@ -5,6 +5,7 @@
 #include "app/appwindows.h"
 #include "app/startup.h"
 #include "entries/entrieswindows.h"
+#include "platform/focusstyle.h"
 #include "pick34/pick34windows.h"
 #include "playslips/playslipswindows.h"
 #include "updates/updateswindows.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    platform::showFocusEverywhere(application);
     registerAppWindows();
     registerWheelWindows();
     registerPick34Windows();

@@ -212,6 +212,8 @@ void Form1::buildControls() {
     wins->addWidget(Command10, 1, 2);
     lower->addWidget(Frame6, 2);
     root->addLayout(lower, 1);
+    // Tab reads the entry list and its buttons before the count below them.
+    setTabOrder(Command12, Text2);
 
     resize(twipsToPixels(11400), twipsToPixels(9000));
 }

@@ -1,0 +1,31 @@
+#include "platform/focusstyle.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QPainter>
+#include <QStyleOption>
+
+namespace platform {
+
+void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element != PE_Frame || !(option->state & State_HasFocus) ||
+        qobject_cast<const QAbstractScrollArea*>(widget) == nullptr) {
+        return;
+    }
+    painter->save();
+    QPen pen(option->palette.color(QPalette::Highlight));
+    pen.setWidth(1);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
+void showFocusEverywhere(QApplication& application) {
+    // The application owns its style.
+    application.setStyle(new FocusStyle);
+}
+
+}  // namespace platform
