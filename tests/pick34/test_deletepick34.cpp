@@ -112,7 +112,7 @@ TEST_F(PickDeleteWindow, YesDeletesTheFileAndNoKeepsIt) {
     Pick3& w = open(3);
     Deletepick34& d = openDelete(w);
     click(d, "Pick3Day01Mar2012.lot");
-    messages().expect(kQuestion, MsgAnswer::No);
+    messages().expect(kQuestion, MsgAnswer::No, platform::MsgDefault::No);
     d.Command3_Click();
     EXPECT_TRUE(exists("Pick3Day01Mar2012.lot"));
     EXPECT_EQ(d.List2->count(), 2);
