@@ -21,7 +21,8 @@ Deletepick34::Deletepick34(QWidget* parent) : platform::Form(kName, parent) {
                                              "button if you want to delete the displayed file."),
                               this),
                    "Label1");
-    Label1->setWordWrap(true);
+    // The two sentences stand on one line: the window is made as wide as they need.
+    Label1->setWordWrap(false);
     File1 = named(new platform::FileListBox(this), "File1");
     File1->setPattern(QStringLiteral("Pick3*.lot;Pick4*.lot"));
     auto* filesLabel = new QLabel(QStringLiteral("Files"), this);

@@ -66,6 +66,8 @@ BarChart::BarChart(QWidget* parent)
     setChart(c);  // the view owns the chart, the chart its series and axes
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(240, 160);
+    // Bars are chosen with the mouse only; Tab passes the chart by.
+    setFocusPolicy(Qt::NoFocus);
     connect(c, &QChart::plotAreaChanged, this, [this] { fitLabels(); });
     rebuild();
 }

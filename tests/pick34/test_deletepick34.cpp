@@ -55,6 +55,10 @@ TEST_F(PickDeleteWindow, ListsThePickEntryFilesAndTheEntriesOfTheOneClicked) {
     Pick3& w = open(3);
     Deletepick34& d = openDelete(w);
     EXPECT_EQ(d.windowTitle(), QStringLiteral("File Deletion"));
+    // The heading is laid out whole, on one line.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    EXPECT_GE(d.Label1->width(), d.Label1->sizeHint().width());
+    EXPECT_FALSE(d.Label1->wordWrap());
     EXPECT_FALSE(w.isEnabled());
     EXPECT_EQ(lines(*d.File1), QStringList({"Pick3Day01Mar2012.lot", "Pick3Night05Mar2012.lot",
                                             "Pick4StandNight.lot"}));
