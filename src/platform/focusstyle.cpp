@@ -26,6 +26,20 @@ void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
 void showFocusEverywhere(QApplication& application) {
     // The application owns its style.
     application.setStyle(new FocusStyle);
+    // The style draws a button's focus only after the keyboard moved it; a window that gives
+    // the focus itself (Auto Tab, a box chosen at opening) must show it as well.
+    QObject::connect(&application, &QApplication::focusChanged, &application,
+                     [](QWidget*, QWidget* now) {
+                         if (now == nullptr) {
+                             return;
+                         }
+                         QWidget* window = now->window();
+                         if (!window->testAttribute(Qt::WA_KeyboardFocusChange)) {
+                             window->setAttribute(Qt::WA_KeyboardFocusChange);
+                             window->update();
+                         }
+                         now->update();
+                     });
 }
 
 }  // namespace platform
