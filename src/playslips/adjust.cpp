@@ -71,6 +71,9 @@ adjust::adjust(QWidget* parent) : platform::Form(kName, parent) {
 
     connect(Command1, &QPushButton::clicked, this, &adjust::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &adjust::Command2_Click);
+    // Enter in a box adjusts, as the default button does.
+    connect(Text1, &QLineEdit::returnPressed, this, &adjust::Command1_Click);
+    connect(Text2, &QLineEdit::returnPressed, this, &adjust::Command1_Click);
 }
 
 void adjust::Command1_Click() {
