@@ -6,12 +6,14 @@
 #include "app/startup.h"
 #include "entries/entrieswindows.h"
 #include "pick34/pick34windows.h"
+#include "platform/focusstyle.h"
 #include "playslips/playslipswindows.h"
 #include "updates/updateswindows.h"
 #include "wheels/wheelwindows.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    platform::showFocusEverywhere(application);
     registerAppWindows();
     registerWheelWindows();
     registerPick34Windows();

@@ -31,6 +31,8 @@ QLineEdit* countBox(QWidget* parent, const char* name) {
 
 Form1::Form1(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(kTitle);
+    // Escape must not end the program.
+    setEscapeCloses(false);
     buildMenus();
     buildControls();
     connectHandlers();
@@ -210,6 +212,8 @@ void Form1::buildControls() {
     wins->addWidget(Command10, 1, 2);
     lower->addWidget(Frame6, 2);
     root->addLayout(lower, 1);
+    // Tab reads the entry list and its buttons before the count below them.
+    setTabOrder(Command12, Text2);
 
     resize(twipsToPixels(11400), twipsToPixels(9000));
 }

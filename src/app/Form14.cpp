@@ -48,7 +48,6 @@ Form14::Form14(QWidget* parent) : platform::Form(kName, parent) {
     connectHandlers();
     setOpener(windownames::Form1);
     setDoneFlag(m1().dialogdone);
-    setEscapeCloses();
 }
 
 Form14::~Form14() = default;

@@ -164,7 +164,8 @@ void Form1::Command2_Click() {
         return;
     }
     if (platform::msgBox(QStringLiteral("Do you really want to delete this draw?"),
-                         platform::MsgButtons::YesNo) != platform::MsgAnswer::Yes) {
+                         platform::MsgButtons::YesNo,
+                         platform::MsgDefault::No) != platform::MsgAnswer::Yes) {
         return;
     }
     DTPicker1_Change();

@@ -142,7 +142,7 @@ void Form1::mnustandcreate_Click() {
         msgBox(QStringLiteral("You already have a standing for this game. Only one standing entry "
                               "is allowed per game. Do you want to continue and overwrite your "
                               "existing file?"),
-               MsgButtons::YesNo) == MsgAnswer::No) {
+               MsgButtons::YesNo, platform::MsgDefault::No) == MsgAnswer::No) {
         return;
     }
     QFile source(m1().selectionfile);
@@ -249,7 +249,7 @@ void Form1::Command5_Click() {
     const QString question =
         s == 1 ? QStringLiteral("Are you sure you want to delete the selected entry?")
                : QStringLiteral("Are you sure you want to delete the %1 selected entries?").arg(s);
-    if (msgBox(question, MsgButtons::YesNo) == MsgAnswer::No) {
+    if (msgBox(question, MsgButtons::YesNo, platform::MsgDefault::No) == MsgAnswer::No) {
         return;
     }
     clearwinninglines();

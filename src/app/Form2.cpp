@@ -101,7 +101,6 @@ Form2::Form2(QWidget* parent) : platform::Form(kName, parent) {
         connect(box, &QLineEdit::returnPressed, this, &Form2::Command1_Click);
     }
     setOpener(windownames::Form1);
-    setEscapeCloses();
 }
 
 void Form2::Form_Load() {

@@ -75,7 +75,6 @@ Form3::Form3(QWidget* parent) : platform::Form(kName, parent) {
     sizeToGame();
     setOpener(windownames::Form1);
     setDoneFlag(m1().historyopen, false);
-    setEscapeCloses();
 }
 
 void Form3::sizeToGame() {

@@ -79,7 +79,6 @@ editEntry::editEntry(QWidget* parent) : platform::Form(kName, parent) {
         connect(box, &QLineEdit::returnPressed, this, &editEntry::Command6_Click);
     }
     setOpener(windownames::Form1);
-    setEscapeCloses();
 }
 
 void editEntry::Form_Load() {

@@ -94,7 +94,6 @@ frmAbout::frmAbout(QWidget* parent) : platform::Form(kName, parent) {
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
     // No opener: the main window stays enabled while the box is open.
-    setEscapeCloses();
 }
 
 void frmAbout::Form_Load() {

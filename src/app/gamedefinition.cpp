@@ -268,7 +268,7 @@ bool GameDefinition::saveDefinition(const GameDefinitionInput& definition,
                 "existing game will be deleted. If you have changed the Game Name, you will also "
                 "not be able to download results from the web for that game. Are you sure you "
                 "want to save changes to this game?"),
-            platform::MsgButtons::YesNo);
+            platform::MsgButtons::YesNo, platform::MsgDefault::No);
         if (answer != platform::MsgAnswer::Yes) {
             platform::msgBox(QStringLiteral("Changes not saved"));
             return false;

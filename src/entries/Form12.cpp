@@ -135,7 +135,6 @@ Form12::Form12(QWidget* parent) : platform::Form(kName, parent) {
 
     setOpener(windownames::Form1);
     setDoneFlag(m1().windowdone);
-    setEscapeCloses();
 }
 
 void Form12::Form_Load() {

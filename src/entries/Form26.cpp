@@ -63,8 +63,8 @@ Form26::Form26(QWidget* parent) : platform::Form(kName, parent) {
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
     setMinimumWidth(twipsToPixels(7800));
+    connect(Command1, &QPushButton::clicked, this, &Form26::Command1_Click);
     setOpener(windownames::Form4);
-    setEscapeCloses();
 }
 
 void Form26::Form_Load() {

@@ -105,7 +105,6 @@ Form30::Form30(QWidget* parent) : platform::Form(kName, parent) {
     connect(Command1, &QPushButton::clicked, this, &Form30::Command1_Click);
     setOpener(windownames::Form1);
     setDoneFlag(m1().dialogdone);
-    setEscapeCloses();
 }
 
 void Form30::Form_Load() {

@@ -142,7 +142,6 @@ Form4::Form4(QWidget* parent) : platform::Form(kName, parent) {
     setMinimumSize(twipsToPixels(8400), twipsToPixels(5400));
     resize(twipsToPixels(kWindowWidth[0]), twipsToPixels(kWindowHeight));
     setOpener(windownames::Form1);
-    setEscapeCloses();
 }
 
 void Form4::Form_Load() {

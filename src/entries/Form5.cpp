@@ -53,7 +53,6 @@ void showAppended(const entries::Entry& e, int count) {
 Form5::Form5(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(QStringLiteral("Add Entries"));
     setOpener(windownames::Form1);
-    setEscapeCloses();
     setFixedSize(twipsToPixels(4815), twipsToPixels(4035));
 
     Frame1 = platform::named(new QGroupBox(QStringLiteral("Add Manual Entry"), this), "Frame1");

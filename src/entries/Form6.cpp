@@ -31,7 +31,6 @@ QString resultsPath() {
 Form6::Form6(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(QStringLiteral("History Check"));
     setOpener(windownames::Form1);
-    setEscapeCloses();
     auto* root = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;

@@ -75,7 +75,6 @@ Form8::Form8(QWidget* parent) : platform::Form(kName, parent) {
     connect(Command3, &QPushButton::clicked, this, &Form8::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
     setOpener(windownames::Form1);
-    setEscapeCloses();
 }
 
 void Form8::Form_Load() {
@@ -120,7 +119,7 @@ void Form8::Command3_Click() {
         return;
     }
     if (msgBox(QStringLiteral("Are you sure you want to delete this lottery selection file?"),
-               platform::MsgButtons::YesNo) != platform::MsgAnswer::Yes) {
+               platform::MsgButtons::YesNo, platform::MsgDefault::No) != platform::MsgAnswer::Yes) {
         return;
     }
     QString error;

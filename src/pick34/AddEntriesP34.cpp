@@ -76,7 +76,6 @@ AddEntriesP34::AddEntriesP34(QWidget* parent) : platform::Form(kName, parent) {
     connect(Text2, &QLineEdit::returnPressed, this, &AddEntriesP34::Command2_Click);
     // The Pick window disabled itself to show this one.
     setOpener(windownames::Pick3, platform::HandBack::EnableAndRaise);
-    setEscapeCloses();
 }
 
 void AddEntriesP34::Form_Load() {

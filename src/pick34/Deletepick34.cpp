@@ -21,7 +21,8 @@ Deletepick34::Deletepick34(QWidget* parent) : platform::Form(kName, parent) {
                                              "button if you want to delete the displayed file."),
                               this),
                    "Label1");
-    Label1->setWordWrap(true);
+    // The two sentences stand on one line: the window is made as wide as they need.
+    Label1->setWordWrap(false);
     File1 = named(new platform::FileListBox(this), "File1");
     File1->setPattern(QStringLiteral("Pick3*.lot;Pick4*.lot"));
     auto* filesLabel = new QLabel(QStringLiteral("Files"), this);
@@ -56,7 +57,6 @@ Deletepick34::Deletepick34(QWidget* parent) : platform::Form(kName, parent) {
     connect(Command3, &QPushButton::clicked, this, &Deletepick34::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &Deletepick34::Command1_Click);
     setOpener(windownames::Pick3, platform::HandBack::EnableAndRaise);
-    setEscapeCloses();
 }
 
 void Deletepick34::Form_Load() {
@@ -102,7 +102,7 @@ void Deletepick34::Command3_Click() {
         return;
     }
     if (msgBox(QStringLiteral("Are you sure you want to delete this lottery selection file?"),
-               MsgButtons::YesNo) != MsgAnswer::Yes) {
+               MsgButtons::YesNo, platform::MsgDefault::No) != MsgAnswer::Yes) {
         return;
     }
     if (const QString failed = deleteEntryFile(keptpath_); !failed.isEmpty()) {

@@ -153,6 +153,8 @@ void Pick3::buildControls() {
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->setBackgroundRoundness(0);
     MSChart1 = named(new QChartView(chart, this), "MSChart1");
+    // A picture only: the keyboard has nothing to do there.
+    MSChart1->setFocusPolicy(Qt::NoFocus);
     MSChart1->setRenderHint(QPainter::Antialiasing);
     MSChart1->setMinimumHeight(twipsToPixels(3000));
     Label2 = named(new QLabel(this), "Label2");

@@ -10,6 +10,7 @@
 #include "pick34/Pick3.h"
 #include "pick34/logic/pickchart.h"
 #include "pick34/logic/pickentries.h"
+#include "platform/chart.h"
 #include "platform/clock.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
@@ -218,9 +219,7 @@ void Pick3::drawChart(const DigitCounts& counts, int position) {
     chart->addAxis(digits, Qt::AlignBottom);
     series->attachAxis(digits);
     auto* times = new QValueAxis;
-    times->setLabelFormat(QStringLiteral("%d"));
-    times->setRange(0, std::max(top, 1));
-    times->applyNiceNumbers();
+    platform::setCountingRange(*times, top);
     chart->addAxis(times, Qt::AlignLeft);
     series->attachAxis(times);
 }

@@ -55,7 +55,7 @@ void Pick3::Command1_Click() {
     if (checkifdrawexistsalready() &&
         msgBox(QStringLiteral("There is already a draw in the history file for this date. Do you "
                               "want to replace it?"),
-               MsgButtons::YesNo) != MsgAnswer::Yes) {
+               MsgButtons::YesNo, platform::MsgDefault::No) != MsgAnswer::Yes) {
         return;
     }
     if (const QString failed =
@@ -73,8 +73,8 @@ void Pick3::Command2_Click() {
         Text1->clear();
         return;
     }
-    if (msgBox(QStringLiteral("Do you really want to delete this draw?"), MsgButtons::YesNo) !=
-        MsgAnswer::Yes) {
+    if (msgBox(QStringLiteral("Do you really want to delete this draw?"), MsgButtons::YesNo,
+               platform::MsgDefault::No) != MsgAnswer::Yes) {
         return;
     }
     if (const QString failed = deleteDraw(m1().pickresultsfile, DTPicker1->Value());

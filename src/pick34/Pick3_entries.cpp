@@ -63,7 +63,7 @@ void Pick3::Command5_Click() {
     const QString question =
         s == 1 ? QStringLiteral("Are you sure you want to delete the selected entry?")
                : QStringLiteral("Are you sure you want to delete the %1 selected entries?").arg(s);
-    if (msgBox(question, MsgButtons::YesNo) != MsgAnswer::Yes) {
+    if (msgBox(question, MsgButtons::YesNo, platform::MsgDefault::No) != MsgAnswer::Yes) {
         return;
     }
     List2->clear();

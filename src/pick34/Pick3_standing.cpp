@@ -35,7 +35,7 @@ void Pick3::mnuStandSave_Click() {
         msgBox(QStringLiteral("You already have a standing for this game. Only one standing entry "
                               "is allowed per game. Do you want to continue and overwrite your "
                               "existing file?"),
-               MsgButtons::YesNo) != MsgAnswer::Yes) {
+               MsgButtons::YesNo, platform::MsgDefault::No) != MsgAnswer::Yes) {
         return;
     }
     if (const QString failed = copyEntryFile(m1().pickentryfile, standing); !failed.isEmpty()) {
@@ -80,7 +80,8 @@ void Pick3::mnuBoth_Click() {
     }
     const OtherTimeCopy copy = otherTimeCopy(view.game, view.time, view.date, m1().dateorder);
     const QString target = entryPath(copy.target);
-    if (entriesIn(target) > 0 && msgBox(copy.question, MsgButtons::YesNo) != MsgAnswer::Yes) {
+    if (entriesIn(target) > 0 &&
+        msgBox(copy.question, MsgButtons::YesNo, platform::MsgDefault::No) != MsgAnswer::Yes) {
         return;
     }
     if (const QString failed = copyEntryFile(m1().pickentryfile, target); !failed.isEmpty()) {

@@ -31,7 +31,6 @@ p34history::p34history(QWidget* parent) : platform::Form(kName, parent) {
     connect(Command1, &QPushButton::clicked, this, &p34history::Command1_Click);
     // The Pick window stays enabled; if it has gone meanwhile, nothing brings it back.
     setOpener(windownames::Pick3, platform::HandBack::RaiseOnly);
-    setEscapeCloses();
 }
 
 void p34history::Form_Load() {

@@ -92,7 +92,6 @@ p34stats::p34stats(QWidget* parent) : platform::Form(kName, parent) {
     connect(Command1, &QPushButton::clicked, this, &p34stats::Command1_Click);
     // The Pick window stays enabled; if it has gone meanwhile, nothing brings it back.
     setOpener(windownames::Pick3, platform::HandBack::RaiseOnly);
-    setEscapeCloses();
 }
 
 void p34stats::Form_Load() {

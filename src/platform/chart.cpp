@@ -29,6 +29,16 @@ double tickStep(double top) {
 
 }  // namespace
 
+void setCountingRange(QValueAxis& axis, double top) {
+    // Fractional ticks would print as repeated whole numbers ("0, 0, 1") under "%d".
+    const double step = tickStep(top);
+    axis.setLabelFormat(QStringLiteral("%d"));
+    axis.setTickType(QValueAxis::TicksDynamic);
+    axis.setTickAnchor(0);
+    axis.setTickInterval(step);
+    axis.setRange(0, std::max(step, std::ceil(top / step) * step));
+}
+
 BarChart::BarChart(QWidget* parent)
     : QChartView(parent),
       colour_(QColor(0x2f, 0x6f, 0xb0)),
@@ -52,13 +62,12 @@ BarChart::BarChart(QWidget* parent)
     categories_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
     categories_->setStartValue(-0.5);
     categories_->setTruncateLabels(false);  // a label is sized to fit instead
-    values_->setLabelFormat(QStringLiteral("%d"));
-    values_->setTickType(QValueAxis::TicksDynamic);
-    values_->setTickAnchor(0);
     values_->setMinorGridLineVisible(false);
     setChart(c);  // the view owns the chart, the chart its series and axes
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(240, 160);
+    // Bars are chosen with the mouse only; Tab passes the chart by.
+    setFocusPolicy(Qt::NoFocus);
     connect(c, &QChart::plotAreaChanged, this, [this] { fitLabels(); });
     rebuild();
 }
@@ -104,9 +113,7 @@ void BarChart::rebuild() {
         setToolTip(QStringLiteral("%1: %2").arg(row.label.trimmed()).arg(row.value));
     });
     categories_->setRange(-1, std::max<double>(rows_.size(), 1));
-    const double step = tickStep(top);
-    values_->setTickInterval(step);
-    values_->setRange(0, std::max(step, std::ceil(top / step) * step));
+    setCountingRange(*values_, top);
     fitLabels();
 }
 

@@ -13,6 +13,10 @@ class QValueAxis;
 
 namespace platform {
 
+// Makes a value axis that counts show whole numbers only: ticks from 0 a step of 1, 2 or 5 times
+// a power of ten apart, about five of them, up to at least `top`.
+void setCountingRange(QValueAxis& axis, double top);
+
 struct ChartRow {
     QString label;
     double value = 0;

@@ -34,6 +34,10 @@ DTPicker::DTPicker(QWidget* parent) : QDateEdit(parent) {
     });
 }
 
+bool DTPicker::focusNextPrevChild(bool next) {
+    return QWidget::focusNextPrevChild(next);
+}
+
 void DTPicker::setCustomFormat(const QString& format) {
     customFormat_ = format;
     setDisplayFormat(qtDateFormat(format));

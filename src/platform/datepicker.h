@@ -32,6 +32,11 @@ public:
 signals:
     void Change();
 
+protected:
+    // Tab leaves the picker, as it leaves any other box; the arrow keys walk its day, month and
+    // year.
+    bool focusNextPrevChild(bool next) override;
+
 private:
     QString customFormat_;
     QColor titleBack_;

@@ -125,12 +125,19 @@ QStringList driveRoots() {
 }
 
 DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent) {
-    addItems(driveRoots());
+    setRoots(driveRoots());
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (!settingDrive_) {
             emit Change();
         }
     });
+}
+
+void DriveListBox::setRoots(const QStringList& roots) {
+    settingDrive_ = true;
+    clear();
+    addItems(roots);
+    settingDrive_ = false;
 }
 
 void DriveListBox::setDriveOf(const QString& folder) {

@@ -66,7 +66,10 @@ QStringList driveRoots();
 class DriveListBox : public QComboBox {
     Q_OBJECT
 public:
+    // Lists driveRoots().
     explicit DriveListBox(QWidget* parent = nullptr);
+    // Lists these roots instead ("/" first), as a machine with other mounts would have them.
+    void setRoots(const QStringList& roots);
     QString drive() const { return currentText(); }
     // Chooses the drive whose root holds the folder; raises no Change.
     void setDriveOf(const QString& folder);

@@ -1,7 +1,12 @@
 #include "platform/form.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
 
 #include "platform/windows.h"
 
@@ -68,10 +73,44 @@ void Form::closeEvent(QCloseEvent* event) {
     closeBox();
 }
 
+namespace {
+
+bool isEnter(const QKeyEvent* event) {
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+           (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+}  // namespace
+
+bool Form::clickForEnter() {
+    // A push button takes Enter by itself only in a dialog; the player expects it everywhere.
+    QWidget* focus = focusWidget();
+    if (qobject_cast<QPushButton*>(focus) != nullptr || qobject_cast<QToolButton*>(focus)) {
+        static_cast<QAbstractButton*>(focus)->click();
+        return true;
+    }
+    // Enter in a box does what its window connected to it, never also the default button.
+    if (qobject_cast<QLineEdit*>(focus) != nullptr) {
+        return false;
+    }
+    const QList<QPushButton*> buttons = findChildren<QPushButton*>();
+    const auto found = std::find_if(buttons.begin(), buttons.end(), [this](QPushButton* b) {
+        return b->isDefault() && b->window() == this && b->isVisible() && b->isEnabled();
+    });
+    if (found == buttons.end()) {
+        return false;
+    }
+    (*found)->click();
+    return true;
+}
+
 void Form::keyPressEvent(QKeyEvent* event) {
-    // Reached only when the focused control has no use for the key, as a dialog's Escape is.
+    // Reached only when the focused control has no use for the key, as in a dialog.
     if (escapeCloses_ && event->matches(QKeySequence::Cancel)) {
         closeBox();
+        return;
+    }
+    if (isEnter(event) && clickForEnter()) {
         return;
     }
     QWidget::keyPressEvent(event);

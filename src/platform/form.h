@@ -1,8 +1,9 @@
 #pragma once
 // The base of every window and the contract every window keeps: it is known by its name, has a
 // load handler, and has one Close (or Cancel) path that its buttons, the title bar's close box
-// and, where the window asks for it, Escape all run. That path ends in handBackAndUnload():
-// control goes back to the opener, the flag the opener waits on is set, and the window goes.
+// and Escape all run. That path ends in handBackAndUnload(): control goes back to the opener,
+// the flag the opener waits on is set, and the window goes. The keyboard works as in a dialog:
+// Enter clicks the focused button (or else the default button), Escape runs Close.
 #include <QAnyStringView>
 #include <QPointer>
 #include <QString>
@@ -34,7 +35,8 @@ public:
     void setOpener(QWidget* opener, HandBack how = HandBack::EnableAndRaise);
     // The flag an opener waits on; it is given `value` when the window closes.
     void setDoneFlag(bool& flag, bool value = true);
-    // Escape runs closeBox(), as in a dialog (not in a main window, whose close ends the program).
+    // Escape runs closeBox(), as in a dialog; a main window, whose close ends the program, turns
+    // it off.
     void setEscapeCloses(bool closes = true) { escapeCloses_ = closes; }
 
     // The end of every Close path: hands back to the opener (as setOpener said, or as `how`
@@ -49,13 +51,14 @@ protected:
 private:
     friend class Windows;
     QWidget* opener() const;
+    bool clickForEnter();
 
     QString openerName_;
     QPointer<QWidget> openerWindow_;
     HandBack handBack_ = HandBack::EnableAndRaise;
     bool* doneFlag_ = nullptr;
     bool doneValue_ = true;
-    bool escapeCloses_ = false;
+    bool escapeCloses_ = true;
     bool unloading_ = false;
 };
 

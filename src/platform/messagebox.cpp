@@ -14,16 +14,19 @@ void setMessageHandler(MessageHandler h) {
     handler = std::move(h);
 }
 
-MsgAnswer msgBox(const QString& text, MsgButtons buttons) {
+MsgAnswer msgBox(const QString& text, MsgButtons buttons, MsgDefault byDefault) {
     if (handler) {
-        return handler(text, buttons);
+        return handler(text, buttons, byDefault);
     }
-    QMessageBox box(
-        buttons == MsgButtons::YesNo ? QMessageBox::Question : QMessageBox::Information, appTitle(),
-        text, buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-        QApplication::activeWindow());
+    const bool question = buttons == MsgButtons::YesNo;
+    QMessageBox box(question ? QMessageBox::Question : QMessageBox::Information, appTitle(), text,
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    if (question) {
+        box.setDefaultButton(byDefault == MsgDefault::No ? QMessageBox::No : QMessageBox::Yes);
+    }
     const int result = box.exec();
-    if (buttons == MsgButtons::Ok) {
+    if (!question) {
         return MsgAnswer::Ok;
     }
     return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;

@@ -19,7 +19,6 @@ using platform::Windows;
 
 Form11::Form11(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(QStringLiteral("Printer Selection"));
-    setEscapeCloses();
     Frame1 = named(new QGroupBox(QStringLiteral("Select Printer"), this), "Frame1");
     Combo1 = named(new QComboBox(Frame1), "Combo1");
     Combo1->setPlaceholderText(QStringLiteral("No Printer Available"));

@@ -84,7 +84,7 @@ void PrintManager::Command6_Click() {
     }
     if (msgBox(QStringLiteral("This will replace any current configuration for this game. Are "
                               "you sure you want to proceed?"),
-               MsgButtons::YesNo) != MsgAnswer::Yes) {
+               MsgButtons::YesNo, platform::MsgDefault::No) != MsgAnswer::Yes) {
         return;
     }
     const QString failed = QStringLiteral("Download Failed");

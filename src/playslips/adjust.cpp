@@ -39,7 +39,6 @@ adjust::adjust(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(QStringLiteral("Board Adjustment"));
     setOpener(windownames::configure, platform::HandBack::EnableAndRaise);
     setDoneFlag(m1().adjustdone);
-    setEscapeCloses();
 
     Option1 = named(new QRadioButton(QStringLiteral("Up"), this), "Option1");
     Option2 = named(new QRadioButton(QStringLiteral("Down"), this), "Option2");
@@ -72,6 +71,9 @@ adjust::adjust(QWidget* parent) : platform::Form(kName, parent) {
 
     connect(Command1, &QPushButton::clicked, this, &adjust::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &adjust::Command2_Click);
+    // Enter in a box adjusts, as the default button does.
+    connect(Text1, &QLineEdit::returnPressed, this, &adjust::Command1_Click);
+    connect(Text2, &QLineEdit::returnPressed, this, &adjust::Command1_Click);
 }
 
 void adjust::Command1_Click() {

@@ -187,7 +187,7 @@ void configure::mnuClearKill_Click() {
     if (msgBox(QStringLiteral("This will permanently clear all settings for the current game and "
                               "allow you to reconfigure the game from scratch. Do you want to "
                               "proceed"),
-               MsgButtons::YesNo) != MsgAnswer::Yes) {
+               MsgButtons::YesNo, platform::MsgDefault::No) != MsgAnswer::Yes) {
         return;
     }
     // One zero record replaces the file whole; the old one stays until it has.

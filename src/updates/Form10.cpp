@@ -57,7 +57,6 @@ Form10::Form10(QWidget* parent) : platform::Form(kName, parent) {
 
     setOpener(windownames::Form1);
     setDoneFlag(m1().windowdone);
-    setEscapeCloses();
 }
 
 void Form10::Form_Load() {

@@ -195,14 +195,14 @@ bool RDL::checkReceived(const QByteArray& received) {
                    downloadgame +
                    QStringLiteral(" than the downloaded ones. Do you still want to overwrite your "
                                   "current result history with the downloaded result history."),
-               MsgButtons::YesNo) == MsgAnswer::No) {
+               MsgButtons::YesNo, platform::MsgDefault::No) == MsgAnswer::No) {
         updatecancelled = true;
         return false;
     }
     if (mnuYes->isChecked() &&
         msgBox(QStringLiteral("Do you want to replace your current results for ") + downloadgame +
                    QStringLiteral(" with those up to ") + drawDateText(check.last, m1().dateorder),
-               MsgButtons::YesNo) == MsgAnswer::No) {
+               MsgButtons::YesNo, platform::MsgDefault::No) == MsgAnswer::No) {
         updatecancelled = true;
         return false;
     }

@@ -29,7 +29,6 @@ WheelForm::WheelForm(int k, QWidget* parent)
     : platform::Form(wheelWindowName(variantOf(k).k), parent), variant_(variantOf(k)) {
     buildControls();
     setOpener(windownames::Form1);
-    setEscapeCloses();
 }
 
 void WheelForm::buildControls() {

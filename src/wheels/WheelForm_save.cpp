@@ -42,7 +42,7 @@ void WheelForm::Command3_Click() {
     if (wheels::storedEntryCount(wheel.entryFile) > 0 &&
         msgBox(QStringLiteral("You have already created one of thse wheels. Do you want to "
                               "overwrite the existing entry with this new entry?"),
-               MsgButtons::YesNo) == MsgAnswer::No) {
+               MsgButtons::YesNo, platform::MsgDefault::No) == MsgAnswer::No) {
         return;
     }
     QString error;

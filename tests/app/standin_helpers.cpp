@@ -10,8 +10,7 @@
 
 using platform::named;
 
-StandInForm::StandInForm(const QString& name, const QString& caption)
-    : platform::Form(name) {
+StandInForm::StandInForm(const QString& name, const QString& caption) : platform::Form(name) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
@@ -21,7 +20,6 @@ StandInForm::StandInForm(const QString& name, const QString& caption)
     layout->addWidget(close);
     connect(close, &QPushButton::clicked, this, &StandInForm::Command1_Click);
     setOpener(windownames::Form1);
-    setEscapeCloses();
 }
 
 void StandInForm::Command1_Click() {

@@ -140,7 +140,8 @@ TEST_F(DeleteDraw, NoDrawShownRefuses) {
 
 TEST_F(DeleteDraw, AnsweringNoLeavesFileAndDisplayAlone) {
     Form1& form = startWith(game("Lotto", 6, 49), threeDraws());
-    messages().expect("Do you really want to delete this draw?", MsgAnswer::No);
+    messages().expect("Do you really want to delete this draw?", MsgAnswer::No,
+                      platform::MsgDefault::No);
     form.Command2_Click();
     EXPECT_EQ(readFile("Lotto.rtl"), threeDraws());
     EXPECT_EQ(balls::shownBoxes(form), 0b0111111);

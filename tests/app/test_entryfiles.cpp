@@ -137,7 +137,7 @@ TEST_F(EntryFiles, SaveAsStandingEntryCopiesTheShownFileWhole) {
     messages().expect(
         "You already have a standing for this game. Only one standing entry is allowed per "
         "game. Do you want to continue and overwrite your existing file?",
-        MsgAnswer::No);
+        MsgAnswer::No, platform::MsgDefault::No);
     form.mnustandcreate_Click();
     EXPECT_EQ(readFile("StandLotto.lot"), entryFile({kA, kB}));
 
@@ -187,7 +187,8 @@ TEST_F(EntryFiles, TheKindIsToldFromTheFileNameNotTheFolder) {
     form.mnustandcreate_Click();
     EXPECT_EQ(readFile("jean-luc-Standard/StandLotto.lot"), entryFile({kA, kB}));
     select(form, {1});
-    messages().expect("Are you sure you want to delete the selected entry?", MsgAnswer::Yes);
+    messages().expect("Are you sure you want to delete the selected entry?", MsgAnswer::Yes,
+                      platform::MsgDefault::No);
     form.Command5_Click();
     EXPECT_EQ(form.Text2->text(), QStringLiteral("1"));
 }

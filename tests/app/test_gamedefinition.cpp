@@ -264,7 +264,7 @@ INSTANTIATE_TEST_SUITE_P(Names, GameDefinitionAmend,
 
 TEST_F(GameDefinitionSave, NoToTheQuestionChangesNothing) {
     GameDefinition d = definition();
-    messages().expect(kWarning, MsgAnswer::No);
+    messages().expect(kWarning, MsgAnswer::No, platform::MsgDefault::No);
     messages().expect("Changes not saved");
     EXPECT_FALSE(d.saveDefinition(lotto("Keno"), {}));
     expectUnchanged();

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <QApplication>
+#include <QTest>
 #include <QTimer>
 
 #include "app/module1routines.h"
@@ -119,6 +121,19 @@ TEST_F(AddingWindow, AutoTabFromTheLastBoxOfAShortGameGoesToAdd) {
     w.Text1[3]->setFocus();
     w.Text1[3]->setText("08");
     EXPECT_EQ(w.focusWidget(), w.Text1[3]);
+}
+
+TEST_F(AddingWindow, TypingTheEntryThenEnterOnAddAppendsIt) {
+    Form1& form = startGame(4, 49);
+    Form5& w = open(form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    for (const char* number : {"40", "07", "12", "05"}) {
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(number));
+    }
+    ASSERT_EQ(QApplication::focusWidget(), w.Command6);
+    QTest::keyClick(w.Command6, Qt::Key_Return);
+    ASSERT_EQ(stored().size(), 1U);
+    EXPECT_EQ(lines(*form.List1).last(), QStringLiteral("05 07 12 40 "));
 }
 
 TEST_F(AddingWindow, ATypedEntryIsAppendedSortedAndListed) {

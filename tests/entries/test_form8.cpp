@@ -101,7 +101,7 @@ TEST_F(MaintenanceTest, DeletesAnyOtherFileAfterTheQuestion) {
     startWithFiles();
     Form8& w = maintenance();
     choose(w, "StandLotto.lot");
-    messages().expect(kSure, MsgAnswer::No);
+    messages().expect(kSure, MsgAnswer::No, platform::MsgDefault::No);
     w.Command3_Click();
     EXPECT_TRUE(exists("StandLotto.lot"));
     EXPECT_EQ(w.List2->count(), 1);

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 
 #include "pick34/Deletepick34.h"
 #include "pick3_helpers.h"
@@ -54,6 +55,10 @@ TEST_F(PickDeleteWindow, ListsThePickEntryFilesAndTheEntriesOfTheOneClicked) {
     Pick3& w = open(3);
     Deletepick34& d = openDelete(w);
     EXPECT_EQ(d.windowTitle(), QStringLiteral("File Deletion"));
+    // The heading is laid out whole, on one line.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    EXPECT_GE(d.Label1->width(), d.Label1->sizeHint().width());
+    EXPECT_FALSE(d.Label1->wordWrap());
     EXPECT_FALSE(w.isEnabled());
     EXPECT_EQ(lines(*d.File1), QStringList({"Pick3Day01Mar2012.lot", "Pick3Night05Mar2012.lot",
                                             "Pick4StandNight.lot"}));
@@ -108,11 +113,37 @@ TEST_F(PickDeleteWindow, TheFileThePickWindowListsIsRefusedHoweverItsPathIsSpelt
     }
 }
 
+TEST_F(PickDeleteWindow, AFileOnlyCurrentFromTheKeyboardOrACtrlClickIsNotChosen) {
+    Pick3& w = open(3);
+    Deletepick34& d = openDelete(w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    const char* const kNone = "You have not selected a file for deletion";
+    // Tab into the list: its first file is current, with nothing chosen.
+    d.Label1->setFocus();
+    d.File1->setFocus(Qt::TabFocusReason);
+    ASSERT_NE(d.File1->currentItem(), nullptr);
+    QTest::keyClick(d.File1, Qt::Key_Tab);  // past the entries
+    QTest::keyClick(d.List2, Qt::Key_Tab);
+    ASSERT_EQ(d.focusWidget(), d.Command3);
+    messages().expect(kNone);
+    QTest::keyClick(d.Command3, Qt::Key_Return);
+    EXPECT_TRUE(messages().allAnswered());
+    // Ctrl+click on the chosen file takes the choice back.
+    const QRect row = d.File1->visualItemRect(d.File1->item(0));
+    QTest::mouseClick(d.File1->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(lines(*d.List2), QStringList({"1 2 3", "0 0 7"}));
+    QTest::mouseClick(d.File1->viewport(), Qt::LeftButton, Qt::ControlModifier, row.center());
+    EXPECT_EQ(d.File1->currentItem(), d.File1->item(0));
+    messages().expect(kNone);
+    d.Command3_Click();
+    EXPECT_TRUE(exists("Pick3Day01Mar2012.lot"));
+}
+
 TEST_F(PickDeleteWindow, YesDeletesTheFileAndNoKeepsIt) {
     Pick3& w = open(3);
     Deletepick34& d = openDelete(w);
     click(d, "Pick3Day01Mar2012.lot");
-    messages().expect(kQuestion, MsgAnswer::No);
+    messages().expect(kQuestion, MsgAnswer::No, platform::MsgDefault::No);
     d.Command3_Click();
     EXPECT_TRUE(exists("Pick3Day01Mar2012.lot"));
     EXPECT_EQ(d.List2->count(), 2);

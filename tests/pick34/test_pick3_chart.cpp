@@ -5,8 +5,10 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QValueAxis>
 
 #include "pick3_helpers.h"
+#include "platform/windows.h"
 #include "shared/module1.h"
 
 using namespace fixture;
@@ -22,6 +24,26 @@ protected:
         }
         const auto sets = static_cast<QBarSeries*>(series[0])->barSets();
         return sets.size() == 1 ? sets[0] : nullptr;
+    }
+    // The value axis's ticks, as the labels show them.
+    static std::vector<double> ticks(Pick3& w) {
+        const auto axes = w.MSChart1->chart()->axes(Qt::Vertical);
+        std::vector<double> t;
+        if (axes.size() != 1) {
+            return t;
+        }
+        const auto* axis = static_cast<const QValueAxis*>(axes[0]);
+        if (axis->tickType() != QValueAxis::TicksDynamic) {
+            for (int i = 0; i < axis->tickCount(); ++i) {
+                t.push_back(axis->min() +
+                            i * (axis->max() - axis->min()) / (axis->tickCount() - 1));
+            }
+            return t;
+        }
+        for (double v = axis->tickAnchor(); v <= axis->max(); v += axis->tickInterval()) {
+            t.push_back(v);
+        }
+        return t;
     }
     static std::vector<int> values(Pick3& w) {
         std::vector<int> v;
@@ -98,6 +120,20 @@ TEST_F(PickChart, NoHistoryShowsZeroBars) {
     Pick3& w = open(3);
     EXPECT_EQ(values(w), std::vector<int>(10, 0));
     EXPECT_TRUE(w.Label2->text().endsWith(QStringLiteral("Total draws = 0")));
+    // The count axis has whole-number ticks only: "0, 0, 0, 1" would say nothing.
+    EXPECT_EQ(ticks(w), (std::vector<double>{0, 1}));
+}
+
+TEST_F(PickChart, TheCountAxisTicksWholeNumbersForFewAndManyDraws) {
+    writeFile("XWPick3Night.rtl", pick(1, 1, 1, 3, 2012, {1, 2, 3}));
+    EXPECT_EQ(ticks(open(3)), (std::vector<double>{0, 1}));
+    platform::Windows::unloadAll();
+    QByteArray many;
+    for (int d = 1; d <= 7; ++d) {
+        many += pick(d == 1 ? 7 : 0, d, d, 3, 2012, {1, 2, 3});
+    }
+    writeFile("XWPick3Night.rtl", many);
+    EXPECT_EQ(ticks(open(3)), (std::vector<double>{0, 2, 4, 6, 8}));
 }
 
 }  // namespace

@@ -133,7 +133,7 @@ TEST_F(PickWindow, ReplacingADrawAsksFirst) {
     w.Text1->setText("9876");
     const QString question = QStringLiteral(
         "There is already a draw in the history file for this date. Do you want to replace it?");
-    messages().expect(question, MsgAnswer::No);
+    messages().expect(question, MsgAnswer::No, platform::MsgDefault::No);
     w.Command1_Click();
     EXPECT_EQ(readFile("XWPick4Night.rtl"), pick(1, 1, 5, 3, 2012, {1, 2, 3, 4}));
     messages().expect(question, MsgAnswer::Yes);
@@ -147,7 +147,7 @@ TEST_F(PickWindow, DeletingTheOnlyDrawDeletesTheHistory) {
     Pick3& w = open(3);
     w.List2->addItem("old summary");
     const QString question = QStringLiteral("Do you really want to delete this draw?");
-    messages().expect(question, MsgAnswer::No);
+    messages().expect(question, MsgAnswer::No, platform::MsgDefault::No);
     w.Command2_Click();
     EXPECT_TRUE(exists("XWPick3Night.rtl"));
     EXPECT_EQ(w.Text1->text(), QStringLiteral("407"));

@@ -51,7 +51,8 @@ TEST_F(PickEntries, DeleteRefusals) {
     messages().expect("You have not selected any entries for deletion.");
     w.Command5_Click();
     select(*w.List1, {0});
-    messages().expect("Are you sure you want to delete the selected entry?", MsgAnswer::No);
+    messages().expect("Are you sure you want to delete the selected entry?", MsgAnswer::No,
+                      platform::MsgDefault::No);
     w.Command5_Click();
     EXPECT_EQ(readFile(kName), entries({{1, 1, 1}}));
     EXPECT_EQ(w.List1->count(), 1);

@@ -30,7 +30,7 @@ TEST_F(PickStanding, SavingTwiceAsksTheSecondTime) {
     EXPECT_EQ(readFile(kStanding), entries({{1, 2, 3}}));
     writeFile(kDated, entries({{4, 5, 6}, {7, 8, 9}}));
     w.DTPicker2_Change();
-    messages().expect(kOverwrite, MsgAnswer::No);
+    messages().expect(kOverwrite, MsgAnswer::No, platform::MsgDefault::No);
     w.mnuStandSave_Click();
     EXPECT_EQ(readFile(kStanding), entries({{1, 2, 3}}));
     messages().expect(kOverwrite, MsgAnswer::Yes);
@@ -128,7 +128,7 @@ TEST_F(PickCopy, DayEntriesReplaceNightEntriesOnlyWhenTheAnswerIsYes) {
     w.MnuDay_Click();
     const QString question = QStringLiteral(
         "A pick 3 night entry already exists, do you want to replace it with this entry?");
-    messages().expect(question, MsgAnswer::No);
+    messages().expect(question, MsgAnswer::No, platform::MsgDefault::No);
     w.mnuBoth_Click();
     EXPECT_EQ(readFile(folder("Pick3Night05Mar2012.lot")), entries({{7, 7, 7}}));
     messages().expect(question, MsgAnswer::Yes);

@@ -44,6 +44,9 @@ TEST(PickCheck, ExactFirstThenAnyOrderEachDigitUsedOnce) {
         {"1122", "1212", 2, 2, true, " 1 2 1 2 (2-2) Sum"},
         {"0000", "0009", 3, 0, false, " 0 0 0 9 (3-0) "},
         {"5050", "0550", 2, 2, true, " 0 5 5 0 (2-2) Sum"},
+        // A digit the draw repeats in the entry, matched exactly: it is used up on both sides.
+        {"123", "113", 2, 0, false, " 1 1 3 (2-0) "},
+        {"1234", "1134", 3, 0, false, " 1 1 3 4 (3-0) "},
     };
     for (const Case& c : cases) {
         const int k = static_cast<int>(qstrlen(c.draw));

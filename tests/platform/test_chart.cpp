@@ -8,6 +8,7 @@
 #include <QFontInfo>
 #include <QSignalSpy>
 #include <QTest>
+#include <QValueAxis>
 
 #include "platform/chart.h"
 #include "support/kestrovatest.h"
@@ -95,4 +96,24 @@ TEST_F(ChartTest, LabelsThatDoNotFitSideBySideTakeTwoLinesAndNeverRunTogether) {
     chart.setChartData(balls(10));
     QTRY_COMPARE(axis->labelsAngle(), 0);
     EXPECT_EQ(axis->categoriesLabels().at(1), QStringLiteral("2"));
+}
+
+TEST(CountingAxis, TicksAreWholeNumbersFromNoughtToAtLeastTheTop) {
+    struct Case {
+        double top;
+        double step;
+        double max;
+    };
+    const Case cases[] = {{0, 1, 1},      {1, 1, 1},         {2, 1, 2},         {5, 1, 5},
+                          {6, 2, 6},      {7, 2, 8},         {13, 5, 15},       {99, 20, 100},
+                          {100, 20, 100}, {2500, 500, 2500}, {2501, 1000, 3000}};
+    for (const Case& c : cases) {
+        QValueAxis axis;
+        platform::setCountingRange(axis, c.top);
+        EXPECT_EQ(axis.tickType(), QValueAxis::TicksDynamic) << c.top;
+        EXPECT_EQ(axis.tickAnchor(), 0) << c.top;
+        EXPECT_EQ(axis.tickInterval(), c.step) << c.top;
+        EXPECT_EQ(axis.min(), 0) << c.top;
+        EXPECT_EQ(axis.max(), c.max) << c.top;
+    }
 }

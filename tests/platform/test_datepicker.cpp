@@ -1,8 +1,11 @@
-// The date picker: custom formats, the value set by code, the Change raised by the player.
+// The date picker: custom formats, the value set by code, the Change raised by the player, Tab.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include "platform/datepicker.h"
 #include "platform/systemlocale.h"
@@ -35,6 +38,30 @@ TEST(DatePicker, ChangeComesFromThePlayerNotFromCode) {
     QTest::keyClick(&picker, Qt::Key_Up);
     EXPECT_EQ(changes.count(), 1);
     EXPECT_EQ(picker.Value(), QDate(2012, 3, 6));
+}
+
+TEST(DatePicker, TabLeavesItAtOnceBothWays) {
+    QWidget window;
+    auto* before = new QLineEdit(&window);
+    auto* picker = new platform::DTPicker(&window);
+    auto* after = new QLineEdit(&window);
+    auto* layout = new QVBoxLayout(&window);
+    for (QWidget* w : {static_cast<QWidget*>(before), static_cast<QWidget*>(picker),
+                       static_cast<QWidget*>(after)}) {
+        layout->addWidget(w);
+    }
+    picker->setCustomFormat("dd MMMM yyy");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), picker);
+    QTest::keyClick(picker, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), after);
+    QTest::keyClick(after, Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), picker);
+    QTest::keyClick(picker, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), before);
 }
 
 TEST(Locale, WeekdaysCountFromSunday) {

@@ -80,6 +80,25 @@ TEST(FileListBox, ClickComesFromThePlayer) {
     EXPECT_EQ(clicks.count(), 1);
 }
 
+TEST(FileListBox, AFileCurrentButNotSelectedIsNotChosen) {
+    QTemporaryDir dir;
+    touch(dir.filePath("a.lot"));
+    touch(dir.filePath("b.lot"));
+    platform::FileListBox files;
+    files.setPattern("*.lot");
+    files.setPath(dir.path());
+    files.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&files));
+    // The keyboard's focus makes a file current without choosing it.
+    files.setCurrentRow(1, QItemSelectionModel::NoUpdate);
+    EXPECT_TRUE(files.fileName().isEmpty());
+    files.setFileName("a.lot");
+    const QRect row = files.visualItemRect(files.item(0));
+    QTest::mouseClick(files.viewport(), Qt::LeftButton, Qt::ControlModifier, row.center());
+    EXPECT_EQ(files.currentRow(), 0);
+    EXPECT_TRUE(files.fileName().isEmpty());
+}
+
 TEST(DirListBox, SetPathRaisesNoChange) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
@@ -100,5 +119,25 @@ TEST(DriveListBox, OffersTheRootFirstAndFindsTheDriveOfAFolder) {
     QSignalSpy changes(&drives, &platform::DriveListBox::Change);
     drives.setDriveOf(QDir::tempPath());
     EXPECT_TRUE(QDir::tempPath().startsWith(drives.drive()));
+    EXPECT_EQ(changes.count(), 0);
+}
+
+TEST(DriveListBox, TheDeepestRootThatHoldsTheFolderIsItsDrive) {
+    platform::DriveListBox drives;
+    drives.setRoots({"/", "/mnt/x", "/mnt/x/y/z", "/media/usb"});
+    EXPECT_EQ(drives.count(), 4);
+    QSignalSpy changes(&drives, &platform::DriveListBox::Change);
+    const struct {
+        const char* folder;
+        const char* drive;
+    } cases[] = {
+        {"/mnt/x/y", "/mnt/x"}, {"/mnt/x", "/mnt/x"}, {"/mnt/x/y/z/w", "/mnt/x/y/z"},
+        {"/mnt/xy", "/"},       {"/mnt/x/../q", "/"}, {"/media/usb/", "/media/usb"},
+        {"/home/player", "/"},  {"/", "/"},
+    };
+    for (const auto& c : cases) {
+        drives.setDriveOf(QString::fromLatin1(c.folder));
+        EXPECT_EQ(drives.drive(), QString::fromLatin1(c.drive)) << c.folder;
+    }
     EXPECT_EQ(changes.count(), 0);
 }

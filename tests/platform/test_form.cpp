@@ -1,8 +1,10 @@
 // The window contract: how a closing window hands back to its opener, sets the flag its opener
-// waits on, and how its Close button, the close box and Escape all run the same path.
+// waits on, and how its Close button, the close box and Escape all run the same path; what
+// Enter clicks.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -128,7 +130,6 @@ TEST_P(EachClosePath, RunsTheCloseHandlerHandsBackAndSetsTheFlag) {
     Child& child = openChild();
     child.setOpener(QStringLiteral("Opener"));
     child.setDoneFlag(historyopen, false);
-    child.setEscapeCloses();
     child.show();
     switch (GetParam()) {
         case ClosePath::Button:
@@ -152,11 +153,12 @@ INSTANTIATE_TEST_SUITE_P(Paths, EachClosePath,
                                            ClosePath::Escape),
                          [](const auto& info) { return pathName(info.param); });
 
-TEST_F(WindowContract, EscapeLeavesAWindowThatDidNotAskForItOpen) {
+TEST_F(WindowContract, EscapeLeavesAWindowThatTurnedItOffOpen) {
     bool done = false;
     Child& child = openChild();
     child.setOpener(QStringLiteral("Opener"));
     child.setDoneFlag(done);
+    child.setEscapeCloses(false);
     child.show();
     QTest::keyClick(child.Text1, Qt::Key_Escape);
     EXPECT_EQ(closes, 0);
@@ -186,3 +188,74 @@ TEST_F(WindowContract, AnOpenerThatWentMeanwhileIsSkippedButTheFlagIsStillSet) {
     EXPECT_TRUE(done);
     EXPECT_EQ(Windows::find(QStringLiteral("Child")), nullptr);
 }
+
+namespace {
+
+// A window with a box, a check box, a plain button and a default button, counting what ran.
+class Keys : public platform::Form {
+public:
+    Keys() : platform::Form(QStringLiteral("Keys")) {
+        Text1 = platform::named(new QLineEdit(this), "Text1");
+        Check1 = platform::named(new QCheckBox(QStringLiteral("Tick"), this), "Check1");
+        Command1 = platform::named(new QPushButton(QStringLiteral("One"), this), "Command1");
+        Command2 = platform::named(new QPushButton(QStringLiteral("Default"), this), "Command2");
+        Command2->setDefault(true);
+        connect(Command1, &QPushButton::clicked, this, [this] { ++plain; });
+        connect(Command2, &QPushButton::clicked, this, [this] { ++byDefault; });
+        connect(Text1, &QLineEdit::returnPressed, this, [this] { ++inBox; });
+    }
+    QLineEdit* Text1;
+    QCheckBox* Check1;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    int plain = 0;
+    int byDefault = 0;
+    int inBox = 0;
+};
+
+struct EnterCase {
+    const char* label;
+    const char* focus;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool defaultEnabled;
+    int plain, byDefault, inBox;
+};
+
+void PrintTo(const EnterCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
+}  // namespace
+
+class EachEnter : public KestrovaTest, public ::testing::WithParamInterface<EnterCase> {};
+
+TEST_P(EachEnter, ClicksTheFocusedButtonElseTheDefaultButNotForABox) {
+    const EnterCase& c = GetParam();
+    Keys keys;
+    keys.Command2->setEnabled(c.defaultEnabled);
+    keys.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&keys));
+    auto* focus = keys.findChild<QWidget*>(QString::fromLatin1(c.focus));
+    focus->setFocus();
+    QTest::keyClick(focus, c.key, c.modifiers);
+    EXPECT_EQ(keys.plain, c.plain);
+    EXPECT_EQ(keys.byDefault, c.byDefault);
+    EXPECT_EQ(keys.inBox, c.inBox);
+    EXPECT_FALSE(keys.Check1->isChecked());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, EachEnter,
+    ::testing::Values(
+        EnterCase{"ReturnOnAButton", "Command1", Qt::Key_Return, {}, true, 1, 0, 0},
+        EnterCase{"KeypadEnterOnAButton", "Command1", Qt::Key_Enter, Qt::KeypadModifier, true, 1, 0,
+                  0},
+        EnterCase{"ShiftReturnOnAButton", "Command1", Qt::Key_Return, Qt::ShiftModifier, true, 0, 0,
+                  0},
+        EnterCase{"OnTheDefault", "Command2", Qt::Key_Return, {}, true, 0, 1, 0},
+        EnterCase{"OnACheckBox", "Check1", Qt::Key_Return, {}, true, 0, 1, 0},
+        EnterCase{"OnACheckBoxDefaultDisabled", "Check1", Qt::Key_Return, {}, false, 0, 0, 0},
+        // A box's Enter is its own: clicking the default as well would run it twice.
+        EnterCase{"InABox", "Text1", Qt::Key_Return, {}, true, 0, 0, 1}),
+    [](const auto& info) { return std::string(info.param.label); });

@@ -207,7 +207,7 @@ TEST_F(Configure, ClearAllLeavesOneZeroRecordAndMenusThatAgreeWithIt) {
     w.mnuConfigExtra_Click();
     w.mnuBoard_Click(3);
     w.Text1[0]->setText("1");
-    messages().expect(kClearQuestion, MsgAnswer::No);
+    messages().expect(kClearQuestion, MsgAnswer::No, platform::MsgDefault::No);
     w.mnuClearKill_Click();
     EXPECT_EQ(readFile(slipFile()), stored());
 

@@ -116,8 +116,9 @@ TEST_F(ConfigureTools, AdjustDialogShiftsTheBoxesWhileTheWindowWaits) {
             a->Option3->setChecked(true);
             a->Text2->setText("1");
             QTest::mouseClick(a->Command1, Qt::LeftButton);
-            QTest::mouseClick(a->Command1, Qt::LeftButton);  // shifts again
-            a->close();                                      // the close box is Close
+            a->Text2->setFocus();
+            QTest::keyClick(a->Text2, Qt::Key_Return);  // Enter in a box shifts again
+            a->close();                                 // the close box is Close
         });
     w.mnuAdjust_Click();
     EXPECT_TRUE(m1().adjustdone);

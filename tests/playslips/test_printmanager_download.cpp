@@ -176,7 +176,7 @@ TEST_F(PlayslipDownload, InstallNeedsALineAndAYes) {
     messages().expect(QStringLiteral("You have not selected a Game from the list to install."));
     w->Command6_Click();
     w->List1->setCurrentRow(0);
-    messages().expect(kConfirm, MsgAnswer::No);
+    messages().expect(kConfirm, MsgAnswer::No, platform::MsgDefault::No);
     w->Command6_Click();
     EXPECT_EQ(server.requests(kFilePath), 0);
 }

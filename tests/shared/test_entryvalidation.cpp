@@ -54,6 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"ZeroThenDuplicates", kEdit, kOwnExtra, {"0", "12", "12", "05"}, kSame},
         FaultCase{"DuplicatesThenBlank", kEdit, kOwnExtra, {"12", "12", "", "05"}, kNotNumber},
         FaultCase{"BlankThenDuplicates", kEdit, kOwnExtra, {"", "12", "12", "05"}, kSame},
+        // Two blank boxes are equal, but each is also below 1, tested after: not a number.
+        FaultCase{"TwoBlanks", kEdit, kOwnExtra, {"12", "", "", "05"}, kNotNumber},
         FaultCase{"DuplicatesThenAbovePool", kEdit, kOwnExtra, {"5", "5", "70", "05"}, kRange},
         FaultCase{"AbovePoolThenDuplicates", kEdit, kOwnExtra, {"70", "5", "5", "05"}, kSame},
         FaultCase{"LeadingLetter", kEdit, kOwnExtra, {"A1", "12", "13", "05"}, kNotNumber},
@@ -83,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FaultCase{"DuplicatesThenAbovePool", kAdd, kNoExtra, {"05", "05", "70"}, kRange},
         FaultCase{"AbovePoolThenDuplicates", kAdd, kNoExtra, {"70", "05", "05"}, kSame},
+        FaultCase{"TwoBlanks", kAdd, kOwnExtra, {"12", "", "", "05"}, kNotNumber},
         FaultCase{"LetterInAMainBox", kAdd, kOwnExtra, {"1", "ab", "3", "5"}, kNotNumber},
         // An extra of its own pool is only tested for its range.
         FaultCase{"LetterInTheExtra", kAdd, kOwnExtra, {"1", "2", "3", "ab"}, kRange},

@@ -16,17 +16,24 @@
 #include "shared/module1.h"
 
 MessageScript::MessageScript() {
-    platform::setMessageHandler([this](const QString& text, platform::MsgButtons) {
-        shown_ << text;
-        if (expected_.empty()) {
-            ADD_FAILURE() << "Unexpected message box: " << text.toStdString();
-            return platform::MsgAnswer::No;
-        }
-        const Expected next = expected_.front();
-        expected_.pop_front();
-        EXPECT_EQ(next.text.toStdString(), text.toStdString());
-        return next.answer;
-    });
+    platform::setMessageHandler(
+        [this](const QString& text, platform::MsgButtons, platform::MsgDefault byDefault) {
+            shown_ << text;
+            defaults_ << byDefault;
+            if (expected_.empty()) {
+                ADD_FAILURE() << "Unexpected message box: " << text.toStdString();
+                return platform::MsgAnswer::No;
+            }
+            const Expected next = expected_.front();
+            expected_.pop_front();
+            EXPECT_EQ(next.text.toStdString(), text.toStdString());
+            if (next.byDefault) {
+                EXPECT_EQ(*next.byDefault == platform::MsgDefault::No,
+                          byDefault == platform::MsgDefault::No)
+                    << "default answer of: " << text.toStdString();
+            }
+            return next.answer;
+        });
 }
 
 MessageScript::~MessageScript() {
@@ -36,8 +43,9 @@ MessageScript::~MessageScript() {
     }
 }
 
-void MessageScript::expect(const QString& text, platform::MsgAnswer answer) {
-    expected_.push_back({text, answer});
+void MessageScript::expect(const QString& text, platform::MsgAnswer answer,
+                           std::optional<platform::MsgDefault> byDefault) {
+    expected_.push_back({text, answer, byDefault});
 }
 
 void KestrovaTest::SetUp() {

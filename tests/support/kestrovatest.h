@@ -22,18 +22,24 @@ public:
     MessageScript();
     ~MessageScript();
 
-    // The next box must show exactly this text; it is answered with `answer`.
-    void expect(const QString& text, platform::MsgAnswer answer = platform::MsgAnswer::Ok);
+    // The next box must show exactly this text (and, when given, have this default answer); it
+    // is answered with `answer`.
+    void expect(const QString& text, platform::MsgAnswer answer = platform::MsgAnswer::Ok,
+                std::optional<platform::MsgDefault> byDefault = std::nullopt);
     const QStringList& shown() const { return shown_; }
+    // The default answer of each box shown, in the order of shown().
+    const QList<platform::MsgDefault>& defaults() const { return defaults_; }
     bool allAnswered() const { return expected_.empty(); }
 
 private:
     struct Expected {
         QString text;
         platform::MsgAnswer answer;
+        std::optional<platform::MsgDefault> byDefault;
     };
     std::deque<Expected> expected_;
     QStringList shown_;
+    QList<platform::MsgDefault> defaults_;
 };
 
 class KestrovaTest : public ::testing::Test {

@@ -246,7 +246,7 @@ TEST_F(WheelWindow, OverwriteAnsweredNoKeepsTheOldWheel) {
     save(form);
     const QByteArray first = savedWheel();
     form.Text1[0]->setText(QStringLiteral("49"));
-    messages().expect(kOverwrite, MsgAnswer::No);
+    messages().expect(kOverwrite, MsgAnswer::No, platform::MsgDefault::No);
     form.Command3->click();
     EXPECT_EQ(savedWheel(), first);
 }

@@ -1,0 +1,182 @@
+// The keyboard in every window the program registers: Escape runs the window's Close path and
+// Enter clicks the focused button; the main window keeps Escape to itself.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/Form1.h"
+#include "app/appwindows.h"
+#include "entries/entrieswindows.h"
+#include "pick34/pick34windows.h"
+#include "platform/events.h"
+#include "platform/windows.h"
+#include "playslips/playslipswindows.h"
+#include "shared/gamerecord.h"
+#include "shared/module1.h"
+#include "support/kestrovatest.h"
+#include "updates/updateswindows.h"
+#include "wheels/wheelwindows.h"
+
+namespace wn = windownames;
+using platform::Windows;
+
+namespace {
+
+struct WindowCase {
+    const QString& name;
+    // The windows open before it, each disabled as it opens the next; the last one is handed
+    // back to.
+    std::vector<QString> openers;
+    bool openerStaysEnabled = false;  // it does not disable itself for this window
+};
+
+void PrintTo(const WindowCase& c, std::ostream* os) {
+    *os << c.name.toStdString();
+}
+
+const WindowCase kWindows[] = {
+    {wn::Form2, {wn::Form1}},
+    {wn::Form3, {wn::Form1}},
+    {wn::Form14, {wn::Form1}},
+    {wn::editEntry, {wn::Form1}},
+    {wn::frmAbout, {wn::Form1}, true},
+    {wn::Form4, {wn::Form1}},
+    {wn::Form5, {wn::Form1}},
+    {wn::Form6, {wn::Form1}},
+    {wn::Form8, {wn::Form1}},
+    {wn::Form12, {wn::Form1}},
+    {wn::Form26, {wn::Form1, wn::Form4}},
+    {wn::Form30, {wn::Form1}},
+    {wn::LinkProcess, {wn::Form1}, true},
+    {wn::wheel4, {wn::Form1}},
+    {wn::Wheel5, {wn::Form1}},
+    {wn::wheel6, {wn::Form1}},
+    {wn::wheel7, {wn::Form1}},
+    {wn::Pick3, {wn::Form1}},
+    {wn::p34history, {wn::Form1, wn::Pick3}, true},
+    {wn::AddEntriesP34, {wn::Form1, wn::Pick3}},
+    {wn::Deletepick34, {wn::Form1, wn::Pick3}},
+    {wn::p34stats, {wn::Form1, wn::Pick3}, true},
+    {wn::PrintManager, {wn::Form1}},
+    {wn::configure, {wn::Form1, wn::PrintManager}},
+    {wn::adjust, {wn::Form1, wn::PrintManager, wn::configure}},
+    {wn::Form11, {wn::Form1}},
+    {wn::RDL, {wn::Form1}},
+    {wn::Form10, {wn::Form1}},
+};
+
+GameRecord lotto() {
+    GameRecord g;
+    g.name = QStringLiteral("Lotto").leftJustified(12);
+    g.ballsdrawn = 6;
+    g.mainpool = 49;
+    g.bonusfrommain = 2;
+    g.mainperentry = 6;
+    for (int k = 1; k <= 15; ++k) {
+        g.prizelevels[k] = 1;
+    }
+    for (int k = 1; k <= 7; ++k) {
+        g.drawdays[k] = static_cast<qint16>(k);
+    }
+    g.extraballid = QStringLiteral("PB");
+    g.extraballname = QString(10, u' ');
+    return g;
+}
+
+}  // namespace
+
+class EveryWindow : public KestrovaTest, public ::testing::WithParamInterface<WindowCase> {
+protected:
+    void SetUp() override {
+        KestrovaTest::SetUp();
+        registerAppWindows();
+        registerWheelWindows();
+        registerPick34Windows();
+        registerEntriesWindows();
+        registerUpdatesWindows();
+        registerPlayslipsWindows();
+        writeFile(QStringLiteral("game1.dat"), lotto().toBytes());
+        m1().printersfrommain = true;
+        m1().pickgame = 3;
+    }
+    void TearDown() override {
+        Windows::unloadAll();
+        KestrovaTest::TearDown();
+    }
+
+    // Opens the window as its opener would and returns it, shown and active.
+    platform::Form* open() {
+        const WindowCase& c = GetParam();
+        for (const QString& name : c.openers) {
+            platform::Form* w = Windows::show(name);
+            if (w == nullptr) {
+                ADD_FAILURE() << name.toStdString() << " did not open";
+                return nullptr;
+            }
+        }
+        opener_ = Windows::find(c.openers.back());
+        for (const QString& name : c.openers) {
+            if (name != c.openers.back() || !c.openerStaysEnabled) {
+                Windows::find(name)->setEnabled(false);
+            }
+        }
+        platform::Form* w = Windows::show(c.name);
+        if (w == nullptr || !QTest::qWaitForWindowActive(w)) {
+            ADD_FAILURE() << c.name.toStdString() << " did not open";
+            return nullptr;
+        }
+        return w;
+    }
+
+    // The window went and gave its opener back.
+    void expectClosed() {
+        EXPECT_EQ(Windows::find(GetParam().name), nullptr);
+        ASSERT_NE(opener_, nullptr);
+        EXPECT_TRUE(opener_->isEnabled());
+    }
+
+    QPointer<QWidget> opener_;
+};
+
+TEST_P(EveryWindow, EscapeRunsItsClosePath) {
+    platform::Form* w = open();
+    ASSERT_NE(w, nullptr);
+    QWidget* focus = w->focusWidget() != nullptr ? w->focusWidget() : w;
+    QTest::keyClick(focus, Qt::Key_Escape);
+    expectClosed();
+}
+
+TEST_P(EveryWindow, EnterOnTheFocusedCloseButtonClicksIt) {
+    platform::Form* w = open();
+    ASSERT_NE(w, nullptr);
+    QPushButton* close = nullptr;
+    for (const char* text : {"Close", "Exit", "Cancel", "OK"}) {
+        for (QPushButton* b : w->findChildren<QPushButton*>()) {
+            if (close == nullptr && b->text().remove(u'&') == QLatin1String(text) &&
+                b->isVisible() && b->isEnabled()) {
+                close = b;
+            }
+        }
+    }
+    if (close == nullptr) {
+        GTEST_SKIP() << "closes by its menu only";
+    }
+    close->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), close);
+    QTest::keyClick(close, Qt::Key_Return);
+    expectClosed();
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, ::testing::ValuesIn(kWindows),
+                         [](const auto& info) { return info.param.name.toStdString(); });
+
+TEST_F(EveryWindow, EscapeLeavesTheMainWindowOpen) {
+    platform::Form* main = Windows::show(wn::Form1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTest::keyClick(main, Qt::Key_Escape);
+    platform::doEvents();
+    EXPECT_EQ(Windows::find(wn::Form1), main);
+    EXPECT_FALSE(platform::programEnded());
+}
