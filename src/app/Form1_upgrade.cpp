@@ -34,6 +34,7 @@ void Form1::makeUpgradeTransfer() {
 
 void Form1::mnuUpgrade_Click() {
     mnuUpgrade->setEnabled(false);
+    upgradesaveerror_.clear();
     // The data folder refused the reply: a local fault, told with the system's reason, and one
     // the player can mend, so the check is offered again.
     const auto notSaved = [this](const QString& reason) {
@@ -57,7 +58,6 @@ void Form1::mnuUpgrade_Click() {
     const QString received = receivingPath(path);
     // A leftover of a check that was ended midway is no part of this one.
     removeFile(received);
-    upgradesaveerror_.clear();
     downloadstate = 1;
     Inet1->setRequestTimeout(upgradetimeout);
     Inet1->execute(upgradeurl);
