@@ -203,6 +203,9 @@ private:
     void openGameDefinition(int slot);
     // Reopens the entry file that was shown before a tool window changed it.
     void reopenSelection();
+
+    // Why the version file could not be written, when that is what failed the check.
+    QString upgradesaveerror_;
 };
 
 // The main window of the running program (loaded on first use).

@@ -34,6 +34,13 @@ void Form1::makeUpgradeTransfer() {
 
 void Form1::mnuUpgrade_Click() {
     mnuUpgrade->setEnabled(false);
+    upgradesaveerror_.clear();
+    // The data folder refused the reply: a local fault, told with the system's reason, and one
+    // the player can mend, so the check is offered again.
+    const auto notSaved = [this](const QString& reason) {
+        mnuUpgrade->setEnabled(true);
+        msgBox(QStringLiteral("The version information could not be saved. ") + reason);
+    };
     const auto failureExit = [this] {
         mnuUpgrade->setEnabled(true);
         msgBox(QStringLiteral(
@@ -65,6 +72,10 @@ void Form1::mnuUpgrade_Click() {
     }
     if (downloadstate != 2) {
         removeFile(received);
+        if (!upgradesaveerror_.isEmpty()) {
+            notSaved(upgradesaveerror_);
+            return;
+        }
         // Offered again: a check that failed once may well succeed later.
         mnuUpgrade->setEnabled(true);
         msgBox(QStringLiteral("Download failed or aborted"));
@@ -76,10 +87,15 @@ void Form1::mnuUpgrade_Click() {
     file.close();
     const VersionRecord remote = VersionRecord::fromBytes(bytes);
     // Exactly one record, or it is no version file (a page, say) and is not kept.
-    if (bytes.size() != VersionRecord::kSize || !remote.plausible() ||
-        !giveFinalName(received, path)) {
+    if (bytes.size() != VersionRecord::kSize || !remote.plausible()) {
         removeFile(received);
         failureExit();
+        return;
+    }
+    QString error;
+    if (!giveFinalName(received, path, &error)) {
+        removeFile(received);
+        notSaved(error);
         return;
     }
     removeFile(path);
@@ -114,10 +130,18 @@ void Form1::Inet1_StateChanged(int state) {
         return;
     }
     ReceivedFile out(receivingPath(dataFile(downloadfolder, kVersionFileName)));
+    const auto notSaved = [&] {
+        upgradesaveerror_ = out.errorString();
+        downloadstate = 3;
+    };
+    if (!out.isOpen()) {
+        notSaved();
+        return;
+    }
     qint64 written = 0;
     for (QByteArray chunk = Inet1->getChunk(); !chunk.isEmpty(); chunk = Inet1->getChunk()) {
         if (!out.append(chunk)) {
-            downloadstate = 3;
+            notSaved();
             return;
         }
         written += chunk.size();
@@ -126,7 +150,12 @@ void Form1::Inet1_StateChanged(int state) {
             return;
         }
     }
-    if (!out.finish() || written != length) {
+    // On disk, and all of it as announced.
+    if (!out.finish()) {
+        notSaved();
+        return;
+    }
+    if (written != length) {
         downloadstate = 3;
         return;
     }

@@ -90,6 +90,8 @@ private:
     void runDownloads();
     void setIdle();
     void setRunning();
+    // Ends the run after the data folder refused a game's file, telling the player why.
+    void notSaved(const QString& reason);
     void showProgress(double percent);
 
     // Why the received file could not be written, when that is what failed the transfer.

@@ -7,6 +7,7 @@
 #include "platform/messagebox.h"
 #include "shared/drawrecord.h"
 #include "shared/gamefiles.h"
+#include "shared/limitedread.h"
 #include "shared/module1.h"
 #include "shared/receivedfile.h"
 #include "shared/safefile.h"
@@ -105,9 +106,7 @@ void RDL::runDownloads() {
                 anyFailed = true;
                 if (!saveerror_.isEmpty()) {
                     // The other server would not help: the data folder refused the bytes.
-                    msgBox(QStringLiteral("The results could not be saved. ") + saveerror_);
-                    Label1->setText(kFailedSome);
-                    setIdle();
+                    notSaved(saveerror_);
                     return;
                 }
                 const bool again =
@@ -130,8 +129,15 @@ void RDL::runDownloads() {
                 tryOtherServer = true;
                 break;
             }
-            // Read once: what is installed is exactly what passed the check.
-            const QByteArray bytes = readAll(received);
+            // Read once, and no more than a history can hold: what is installed is exactly what
+            // passed the check. One too large reads as nothing, which the check refuses.
+            const LimitedRead read = readAtMost(received, kLargestResultsFile);
+            if (read.outcome == LimitedRead::Outcome::Unreadable) {
+                removeFile(received);
+                notSaved(read.error);
+                return;
+            }
+            const QByteArray& bytes = read.bytes;
             const bool accepted = checkReceived(bytes);
             // The received file goes whatever the outcome: a refused one must not be installed
             // by hand later, an accepted one is in the history now.
@@ -140,6 +146,8 @@ void RDL::runDownloads() {
                 QString error;
                 if (!replaceHistory(history, bytes, inDataFolder(kBackupFileName), &error)) {
                     anyFailed = true;
+                    // The history is as it was: nothing of this game was done.
+                    showProgress(0);
                     msgBox(QStringLiteral("The results for %1 could not be replaced (%2). Your "
                                           "results for %1 were not changed.")
                                .arg(downloadgame, error));
@@ -180,7 +188,15 @@ void RDL::runDownloads() {
 }
 
 bool RDL::checkdownloadedresults(const QString& fileName) {
-    return checkReceived(readAll(inDataFolder(fileName)));
+    return checkReceived(readAtMost(inDataFolder(fileName), kLargestResultsFile).bytes);
+}
+
+void RDL::notSaved(const QString& reason) {
+    // Nothing of the game's file was kept, whatever the bar had reached.
+    showProgress(0);
+    msgBox(QStringLiteral("The results could not be saved. ") + reason);
+    Label1->setText(kFailedSome);
+    setIdle();
 }
 
 bool RDL::checkReceived(const QByteArray& received) {

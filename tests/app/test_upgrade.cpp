@@ -2,12 +2,12 @@
 // revision in order, and the menu item offered again after every outcome but leaving.
 #include <map>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 
 #include "app/app_helpers.h"
 #include "platform/events.h"
@@ -33,6 +33,7 @@ const char* const kCannotAccess =
     "The version information cannot be currently accessed from the internet. Make sure you are "
     "currently connected to the internet or try later";
 const char* const kFailed = "Download failed or aborted";
+const QString kNotSaved = QStringLiteral("The version information could not be saved. ");
 
 QByteArray version(int major, int minor, int revision) {
     return le16(major) + le16(minor) + le16(revision);
@@ -189,23 +190,43 @@ TEST_F(UpgradeReceived, ALeftoverOfAnEndedCheckIsRemovedBeforeTheTransferStarts)
     EXPECT_EQ(snapshot(), before);
 }
 
-TEST_F(UpgradeReceived, AFileThatCannotBeWrittenOrNamedLeavesNothing) {
-    const std::vector<std::tuple<const char*, FileFaults::Step, const char*>> cases = {
-        {"write", FileFaults::Step::Write, kFailed},
-        {"flush", FileFaults::Step::Flush, kFailed},
-        {"its name", FileFaults::Step::Commit, kCannotAccess},
+// A failure of the data folder is no failed transfer: it is told with the system's reason, and
+// the check is offered again once the player has made room.
+TEST_F(UpgradeReceived, AFileThatCannotBeWrittenOrNamedIsToldAsNotSavedAndLeavesNothing) {
+    const std::vector<std::pair<const char*, FileFaults::Step>> cases = {
+        {"write", FileFaults::Step::Write},
+        {"flush", FileFaults::Step::Flush},
+        {"its name", FileFaults::Step::Commit},
     };
     server.serve(kVersionPath, version(2, 0, 0));
     Form1& main = startChecking();
     const Files before = snapshot();
-    for (const auto& [what, step, message] : cases) {
+    for (const auto& [what, step] : cases) {
         SCOPED_TRACE(what);
         fileFaults().failAt(step, 1);
-        messages().expect(message);
+        messages().expect(kNotSaved + FileFaults::reason(step));
         main.mnuUpgrade_Click();
         EXPECT_TRUE(main.mnuUpgrade->isEnabled());
         EXPECT_EQ(snapshot(), before);
+        EXPECT_TRUE(webPagesOpened.isEmpty());
     }
+    // The same server, the data folder mended: the check goes on as before.
+    messages().expect(kNewer, MsgAnswer::No);
+    main.mnuUpgrade_Click();
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(UpgradeReceived, AVersionFileThePlayerMayOnlyReadIsNeitherReplacedNorDeleted) {
+    writeFile("RXWversion.rtl", version(9, 0, 0));
+    ASSERT_TRUE(QFile::setPermissions(file("RXWversion.rtl"), QFileDevice::ReadOwner));
+    server.serve(kVersionPath, version(2, 0, 0));
+    Form1& main = startChecking();
+    const Files before = snapshot();
+    messages().expect(kNotSaved + QStringLiteral("%1 is read-only").arg(file("RXWversion.rtl")));
+    main.mnuUpgrade_Click();
+    EXPECT_TRUE(main.mnuUpgrade->isEnabled());
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_FALSE(QFile::permissions(file("RXWversion.rtl")).testFlag(QFileDevice::WriteOwner));
 }
 
 }  // namespace

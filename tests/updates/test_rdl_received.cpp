@@ -175,4 +175,46 @@ TEST_F(Received, OnARealFullDiskTheSystemsReasonIsShown) {
     EXPECT_EQ(snapshot(), before);
 }
 
+// The bar shows what was done: a game whose file the data folder refused, however far its transfer
+// had gone, has nothing done. 560 bytes arrive in three chunks (45 %, 91 %, 100 %).
+struct Refused {
+    const char* label;
+    Step step;
+    int n;
+    const char* message;  // %1: the reason
+};
+
+void PrintTo(const Refused& r, std::ostream* os) {
+    *os << r.label;
+}
+
+class ProgressAfterASaveFailure : public Received, public ::testing::WithParamInterface<Refused> {};
+
+TEST_P(ProgressAfterASaveFailure, ShowsNothingDone) {
+    writeHistories();
+    const Files before = snapshot();
+    server.serve(kPowerballPath, history(20));
+    RDL& w = open();
+    int highest = 0;
+    QObject::connect(w.ProgressBar1, &QProgressBar::valueChanged, &w,
+                     [&](int v) { highest = std::max(highest, v); });
+    fileFaults().failAt(GetParam().step, GetParam().n);
+    messages().expect(
+        QString::fromLatin1(GetParam().message).arg(FileFaults::reason(GetParam().step)));
+    w.Command1_Click();
+    EXPECT_GT(highest, 0);
+    EXPECT_EQ(w.ProgressBar1->value(), 0);
+    EXPECT_EQ(snapshot(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProgressAfterASaveFailure,
+    ::testing::Values(Refused{"ThirdChunk", Step::Write, 3, kNotSaved},
+                      Refused{"FlushOfTheWholeFile", Step::Flush, 1, kNotSaved},
+                      // The backup's commit is the first, the new history's the second.
+                      Refused{"NewHistory", Step::Commit, 2,
+                              "The results for Powerball could not be replaced (%1). Your "
+                              "results for Powerball were not changed."}),
+    [](const auto& info) { return std::string(info.param.label); });
+
 }  // namespace

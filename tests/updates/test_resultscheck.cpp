@@ -99,4 +99,13 @@ TEST(DrawDateText, FollowsTheDateOrderWithoutLeadingZeros) {
     EXPECT_EQ(drawDateText(d, QString()), QString());
 }
 
+// No count passes 32,767, and no history holds more records than that: a file one record longer
+// is no history, even of plausible draws.
+TEST(ResultsFileSize, TheMostDrawsPassOneRecordMoreIsTooLarge) {
+    const QByteArray most = draw(32767, 1, 1, 3, 2012, {1, 2, 3}, 0) + kDraw2.repeated(32766);
+    ASSERT_EQ(most.size(), kLargestResultsFile);
+    EXPECT_TRUE(checkResultsFile(most).accepted());
+    EXPECT_EQ(checkResultsFile(most + kDraw2).fault, ResultsFault::TooLarge);
+}
+
 }  // namespace

@@ -181,4 +181,26 @@ TEST(ResultsNames, ServerLocalAndAddressNames) {
     EXPECT_EQ(getnameafterslash("http://host/results/"), "");
 }
 
+// The history's name is the file's less its prefix: a name that would lead out of the data folder
+// (here "data", with the fetched files beside it) is refused, whatever the file holds.
+class LoadingNames : public Install, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(LoadingNames, ANameLeadingOutOfTheFoldersIsRefused) {
+    const QString serverFile = QString::fromLatin1(GetParam());
+    ASSERT_TRUE(QDir(dataPath()).mkpath(QStringLiteral("data")));
+    ASSERT_TRUE(QDir(dataPath()).mkpath(QStringLiteral("fetched/XWQ..")));
+    writeFile("fetched/XWQ../Powerball.rtl", kNew);
+    writeFile("fetched/Powerball.rtl", kNew);
+    const QStringList before = QDir(dataPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const LoadResult r = loadResultsFile(file("fetched"), serverFile, file("data"));
+    EXPECT_EQ(r.outcome, LoadOutcome::Refused);
+    EXPECT_EQ(QDir(dataPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    EXPECT_TRUE(QDir(file("data")).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, LoadingNames,
+                         ::testing::Values("XWQ../Powerball.rtl", "XWQ..\\Powerball.rtl", "XWQ..",
+                                           "XWQ.", "XWQ", "Powerball.rtl"),
+                         [](const auto& info) { return std::to_string(info.index); });
+
 }  // namespace

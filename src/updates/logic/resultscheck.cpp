@@ -42,6 +42,10 @@ ResultsCheck checkResultsFile(const QByteArray& bytes) {
         check.fault = ResultsFault::Empty;
         return check;
     }
+    if (bytes.size() > kLargestResultsFile) {
+        check.fault = ResultsFault::TooLarge;
+        return check;
+    }
     if (bytes.size() % DrawRecord::kSize != 0) {
         check.fault = ResultsFault::PartRecord;
         return check;

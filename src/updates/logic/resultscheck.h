@@ -6,10 +6,16 @@
 #include <QString>
 
 #include "shared/drawrecord.h"
+#include "shared/recordfile.h"
+
+// The largest history there can be: record 1 carries the count and is itself the first draw, no
+// count passes kMaxRecordCount, and no change makes a history hold more records than that.
+inline constexpr qint64 kLargestResultsFile = qint64{kMaxRecordCount} * DrawRecord::kSize;
 
 enum class ResultsFault {
     None,
     Empty,       // no record at all
+    TooLarge,    // longer than any history can be (kLargestResultsFile)
     PartRecord,  // the size is not a whole number of records
     BadCount,    // record 1's count is below 1 or above the records the file holds
     BadDraw,     // a counted record is no plausible draw

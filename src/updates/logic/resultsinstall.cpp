@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "shared/gamefiles.h"
+#include "shared/limitedread.h"
 #include "shared/safefile.h"
 #include "updates/logic/resultsnames.h"
 
@@ -16,6 +17,12 @@ bool failed(QString* error, const QString& reason) {
         *error = reason;
     }
     return false;
+}
+
+// A name that stays in the folder it is joined to.
+bool isPlainFileName(const QString& name) {
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
+           !name.contains(u'\\');
 }
 
 QString gameOf(const QString& serverFile) {
@@ -54,23 +61,34 @@ LoadResult loadResultsFile(const QString& folder, const QString& serverFile,
                            const QString& datapath) {
     LoadResult result;
     result.serverFile = serverFile;
-    QFile source(dataFile(folder, serverFile));
-    if (!source.exists()) {
+    // The history's name comes from the file's: it must not lead out of the data folder.
+    if (!serverFile.startsWith(kResultPrefix) || !isPlainFileName(localFileName(serverFile))) {
+        result.outcome = LoadOutcome::Refused;
         return result;
     }
-    if (!source.open(QIODevice::ReadOnly)) {
+    const QString source = dataFile(folder, serverFile);
+    if (!QFileInfo::exists(source)) {
+        return result;
+    }
+    // The player's file is checked like a download: one larger than any history is refused
+    // without being read.
+    const LimitedRead read = readAtMost(source, kLargestResultsFile);
+    if (read.outcome == LimitedRead::Outcome::Unreadable) {
         result.outcome = LoadOutcome::Unreadable;
-        result.error = source.errorString();
+        result.error = read.error;
         return result;
     }
-    const QByteArray bytes = source.readAll();
-    source.close();
-    result.check = checkResultsFile(bytes);
+    if (read.outcome == LimitedRead::Outcome::TooLarge) {
+        result.check.fault = ResultsFault::TooLarge;
+        result.outcome = LoadOutcome::Refused;
+        return result;
+    }
+    result.check = checkResultsFile(read.bytes);
     if (!result.check.accepted()) {
         result.outcome = LoadOutcome::Refused;
         return result;
     }
-    const bool replaced = replaceHistory(dataFile(datapath, localFileName(serverFile)), bytes,
+    const bool replaced = replaceHistory(dataFile(datapath, localFileName(serverFile)), read.bytes,
                                          dataFile(datapath, kBackupFileName), &result.error);
     result.outcome = replaced ? LoadOutcome::Loaded : LoadOutcome::NotReplaced;
     return result;

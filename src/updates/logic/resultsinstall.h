@@ -31,7 +31,8 @@ struct LoadResult {
 };
 
 // Checks folder/serverFile and, when it is a valid results file, puts it in place of the
-// game's history in the data folder, with the backup there too.
+// game's history in the data folder, with the backup there too. A file larger than any history
+// is refused unread; a name that would lead out of either folder is refused.
 LoadResult loadResultsFile(const QString& folder, const QString& serverFile,
                            const QString& datapath);
 
