@@ -19,6 +19,7 @@
 
 #include "app/Form1.h"
 #include "app/appwindows.h"
+#include "entries/Form30.h"
 #include "entries/Form4.h"
 #include "entries/entrieswindows.h"
 #include "pick34/Pick3.h"
@@ -134,7 +135,13 @@ void shootAll() {
     shoot("about.png", "frmAbout", [&] { main.mnuAbout_Click(); });
 
     shoot("addentries.png", "Form5", [&] { main.Command4_Click(); });
-    shoot("import.png", "Form30", [&] { main.mnuImport_Click(); });
+    shoot(
+        "import.png", "Form30", [&] { main.mnuImport_Click(); },
+        [](Form& w) {
+            auto& import = dynamic_cast<Form30&>(w);
+            import.File1->setFileName(QStringLiteral("my numbers.txt"));
+            import.File1_Click();
+        });
     shoot("historycheck.png", "Form6", [&] { main.Command12_Click(); });
     shoot(
         "statistics.png", "Form4", [&] { main.Image3_Click(); }, {}, true);
