@@ -5,6 +5,7 @@
 #include "app/Form14.h"
 #include "app/Form3.h"
 #include "app/frmAbout.h"
+#include "platform/application.h"
 #include "platform/events.h"
 #include "platform/messagebox.h"
 #include "platform/shell.h"
@@ -217,11 +218,17 @@ void Form1::mnuWheelCreate_Click() {
 }
 
 void Form1::mnuHelp_Click() {
-    if (platform::shellOpen(QStringLiteral("Pallamo.chm"), m1().datapath) ==
-        platform::kNoAssociation) {
+    // A start-up stopped by the date order leaves no data folder; the help is still there.
+    const QString folder = m1().datapath.isEmpty() ? platform::appPath() : m1().datapath;
+    const int result = platform::shellOpen(kHelpFile, folder);
+    if (result == platform::kNoAssociation) {
         platform::msgBox(
             QStringLiteral("The help file is windows html help. You cannot read files of this "
                            "type as you have no application to read these file types."));
+    } else if (result == platform::kFileMissing) {
+        platform::msgBox(QStringLiteral("The help file cannot be found. It should be at %1. "
+                                        "Installing the program again puts it back.")
+                             .arg(dataFile(folder, kHelpFile)));
     }
 }
 

@@ -54,7 +54,7 @@ void Form1::Form_Load() {
     m1().openwheeltype = 0;
     m1().historylimitreached = false;
     m1().datapath = platform::appPath();
-    platform::setHelpFile(dataFile(m1().datapath, QStringLiteral("Pallamo.chm")));
+    platform::setHelpFile(dataFile(m1().datapath, kHelpFile));
     for (QLabel* ball : Image2) {
         ball->hide();
     }

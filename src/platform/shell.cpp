@@ -22,7 +22,7 @@ int shellOpen(const QString& file, const QString& folder) {
         return handler.open(path);
     }
     if (!QFileInfo::exists(path)) {
-        return 2;
+        return kFileMissing;
     }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? 42 : kNoAssociation;
 }

@@ -8,9 +8,11 @@ namespace platform {
 
 // The result when no application is registered for the file.
 inline constexpr int kNoAssociation = 31;
+// The result when the file is missing.
+inline constexpr int kFileMissing = 2;
 
 // Opens the file of the folder with its application: above 32 on success, kNoAssociation when
-// no application can open it, 2 when the file is missing.
+// no application can open it, kFileMissing when the file is missing.
 int shellOpen(const QString& file, const QString& folder);
 // Opens a web address in the user's browser; false when it could not be opened.
 bool openWebPage(const QString& url);

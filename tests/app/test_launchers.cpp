@@ -299,7 +299,7 @@ TEST_F(Launchers, ThePrinterChoiceOpenedElsewhereLeavesTheMainWindowAlone) {
 TEST_F(Launchers, HelpOpensTheHelpFileOfTheDataFolder) {
     Form1& main = startWithLotto();
     main.mnuHelp_Click();
-    EXPECT_EQ(shellOpened, QStringList{file("Pallamo.chm")});
+    EXPECT_EQ(shellOpened, QStringList{file("help/index.html")});
     EXPECT_TRUE(main.isEnabled());
 }
 
@@ -312,9 +312,19 @@ TEST_F(Launchers, HelpWithoutAnApplicationForItSaysSo) {
     main.mnuHelp_Click();
 }
 
-TEST_F(Launchers, HelpWithoutAHelpFileShowsNothing) {
+TEST_F(Launchers, HelpWithoutAHelpFileSaysWhereItShouldBe) {
     Form1& main = startWithLotto();
-    shellOpenResult = 2;
+    shellOpenResult = platform::kFileMissing;
+    messages().expect(QStringLiteral("The help file cannot be found. It should be at %1. "
+                                     "Installing the program again puts it back.")
+                          .arg(file("help/index.html")));
     main.mnuHelp_Click();
     EXPECT_EQ(shellOpened.size(), 1);
+}
+
+TEST_F(Launchers, HelpAfterAStoppedStartUpOpensTheProgramFoldersHelp) {
+    Form1& main = startWithLotto();
+    m1().datapath.clear();
+    main.mnuHelp_Click();
+    EXPECT_EQ(shellOpened, QStringList{file("help/index.html")});
 }
