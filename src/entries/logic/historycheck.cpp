@@ -304,8 +304,14 @@ QString HistoryCheck::headerLine(const DrawRecord& draw) const {
 HistoryCheck::DrawLines HistoryCheck::checkDraw(const DrawRecord& draw) {
     DrawLines out;
     addLine(out, headerLine(draw));
+    std::array<qint64, 16> wins{};
+    qint64 unlisted = 0;
     classify(draw, [&](std::size_t i, int level) {
-        totals_[static_cast<std::size_t>(level)] += 1;
+        ++wins[static_cast<std::size_t>(level)];
+        if (pages_.limitreached()) {
+            ++unlisted;
+            return;
+        }
         const ResultPages::Placement p = pages_.place();
         out.overflowed = out.overflowed || p.overflowed;
         // Past the last page the line is only counted, so it is not even written.
@@ -318,6 +324,10 @@ HistoryCheck::DrawLines HistoryCheck::checkDraw(const DrawRecord& draw) {
                 prefix + lineTexts_[static_cast<std::size_t>(level)]);
         }
     });
+    pages_.countUnlisted(unlisted);
+    for (std::size_t k = 1; k < wins.size(); ++k) {
+        totals_[k] += static_cast<double>(wins[k]);
+    }
     return out;
 }
 

@@ -84,6 +84,9 @@ public:
         return p;
     }
 
+    // Counts n lines past the last page.
+    void countUnlisted(qint64 n) { linecount_ += static_cast<double>(n); }
+
     int currentpage() const { return currentpage_; }
     double linecount() const { return linecount_; }
     bool limitreached() const { return limitreached_; }

@@ -33,15 +33,16 @@ public:
     int level(std::uint32_t entry) const { return table_[codes_[entry]]; }
 
 private:
-    static constexpr unsigned char kIrregular = 16;  // a code no level has
+    // A code no level has; the byte shuffle reads a code with its top bit set as no level too.
+    static constexpr unsigned char kIrregular = 0x80;
     static constexpr int kNumbers = NumberMask::kMaxNumber;
 
     void mark(std::span<const std::uint32_t> entries, unsigned char add);
     std::span<const std::uint32_t> holding(int number) const;
 
     ExtraRule rule_;
-    std::array<unsigned char, 17> table_{};
-    std::array<unsigned char, 17> wins_{};
+    std::array<unsigned char, kIrregular + 1> table_{};
+    std::array<unsigned char, kIrregular + 1> wins_{};
     std::vector<std::size_t> irregular_;
     // The entries holding number n are byNumber_[starts_[n] .. starts_[n + 1]).
     std::array<std::uint32_t, kNumbers + 2> starts_{};

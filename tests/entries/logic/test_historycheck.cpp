@@ -228,7 +228,7 @@ TEST(HistoryCheckRun, TheFastClassificationAgreesWithTheSharedClassifier) {
             return r;
         };
         std::vector<DrawRecord> list;
-        for (int e = 0; e < 80; ++e) {
+        for (int e = 0; e < 83; ++e) {  // five blocks of sixteen and three more
             list.push_back(numbers(e % 4 == 0 ? 20 : 0));
         }
         const HistoryCheck check(g, list);
