@@ -157,6 +157,20 @@ void BM_ImportRefusedTooMany(benchmark::State& state) {
     settle();
 }
 
+// Choosing that file shows its lines.
+void BM_ViewMillionLines(benchmark::State& state) {
+    game();
+    auto& w = *platform::Windows::get<Form30>(Form30::kName);
+    w.File1->setPath(benchsupport::dataFolder());
+    w.File1->setFileName(QStringLiteral("million.txt"));
+    for (auto _ : state) {
+        w.File1_Click();
+    }
+    state.counters["lines"] = w.List2->count();
+    platform::Windows::unloadAll();
+    settle();
+}
+
 }  // namespace
 
 BENCHMARK(BM_FilterCheck)
@@ -168,6 +182,7 @@ BENCHMARK(BM_FilterCheck)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportRefusedTooMany)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ViewMillionLines)->Unit(benchmark::kMillisecond);
 
 void setUpBenchmarks() {
     registerEntriesWindows();
