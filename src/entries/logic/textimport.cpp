@@ -37,9 +37,16 @@ TextReadEnd forEachTextLine(QIODevice& in, qint64 maxBytes,
             if (offset + i > maxBytes) {
                 return TextReadEnd::TooLong;
             }
-            pending.append(block.constData() + start, i - start);
-            const bool more = take(pending);
-            pending.clear();
+            const QByteArrayView inBlock(block.constData() + start, i - start);
+            bool more = false;
+            if (pending.isEmpty()) {
+                more = take(inBlock);
+            } else {
+                // The line began in an earlier block.
+                pending.append(inBlock);
+                more = take(pending);
+                pending.clear();
+            }
             if (!more) {
                 return TextReadEnd::Stopped;
             }
