@@ -233,14 +233,16 @@ TEST(ParseImport, ALineEndingPastTheBytesAllowedMakesTheFileNotValid) {
     }
 }
 
-TEST(TextLines, ALineEndSplitBetweenTwoBlocksEndsOneLine) {
+TEST(TextLines, LinesAndLineEndsSplitBetweenTwoBlocks) {
     // The reader takes 64 KiB at a time: a CR at the end of one block and its LF at the start of
-    // the next.
-    const QByteArray first(64 * 1024 - 1, 'a');
-    const QStringList lines = textFileLines(first + "\r\nb\r\rc");
+    // the next; a line begun in one block and ended in the next.
+    const QByteArray crAtEnd(64 * 1024 - 1, 'a');
+    const QStringList lines = textFileLines(crAtEnd + "\r\nb\r\rc");
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0].size(), first.size());
+    EXPECT_EQ(lines[0].size(), crAtEnd.size());
     EXPECT_EQ(lines.mid(1), (QStringList{"b", "", "c"}));
+    const QByteArray before(64 * 1024 - 4, 'a');
+    EXPECT_EQ(textFileLines(before + "\nbcdefg\r\nh").mid(1), (QStringList{"bcdefg", "h"}));
 }
 
 TEST(ImportImage, DatedRecordsWithTheCountInRecordOne) {
