@@ -1,8 +1,11 @@
 #include "entries/Form12.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/listprint.h"
@@ -22,6 +25,13 @@ using platform::named;
 namespace {
 
 const QString kTempName = QStringLiteral("temp.lot");
+
+// Each move of the bar repaints it at once, which costs as much as marking hundreds of entries:
+// it moves this many times over a Check.
+constexpr int kProgressSteps = 32;
+
+constexpr Qt::ItemFlags kItemFlags =
+    Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable;
 
 QLineEdit* totalBox(QWidget* parent, const char* name) {
     auto* box = named(new QLineEdit(parent), name);
@@ -208,7 +218,12 @@ void Form12::Command1_Click() {
         ProgressBar1->setMaximum(n);
         const FilterSettings settings{m1().mainpool,    m1().mainperentry,   Check1->isChecked(),
                                       Slider1->value(), Check2->isChecked(), threshold()};
-        marks = runFilters(copy_, settings, [this](int i) { ProgressBar1->setValue(i); });
+        const int step = std::max(1, n / kProgressSteps);
+        marks = runFilters(copy_, settings, [this, step, n](int i) {
+            if (i % step == 0 || i == n) {
+                ProgressBar1->setValue(i);
+            }
+        });
     }
     checkflags = std::move(marks.marked);
     checkedcount = marks.checkedcount;
@@ -218,16 +233,37 @@ void Form12::Command1_Click() {
     Text1->setText(QString::number(n));
     Text2->setText(QString::number(checkedcount));
     Text3->setText(QString::number(n - checkedcount));
-    for (int r = 1; r <= n; ++r) {
-        displaychecked(r - 1, checkflags[static_cast<std::size_t>(r - 1)] != 0, copy_.read(r));
-    }
+    listEntries();
     listfilled = true;
+}
+
+void Form12::listEntries() {
+    const int n = copy_.count();
+    QStringList lines;
+    lines.reserve(n);
+    for (int r = 1; r <= n; ++r) {
+        lines << filterLine(copy_.read(r), m1().mainperentry, m1().bonusperentry, m1().extraballid,
+                            m1().gamename);
+    }
+    List1->addItems(lines);
+    {
+        // The new lines get their marks before the list lays them out; a change signal per line
+        // would cost more than the whole list.
+        const QSignalBlocker quiet(List1->model());
+        for (int i = 0; i < n; ++i) {
+            QListWidgetItem* item = List1->item(i);
+            item->setFlags(kItemFlags);
+            item->setCheckState(checkflags[static_cast<std::size_t>(i)] != 0 ? Qt::Checked
+                                                                             : Qt::Unchecked);
+        }
+    }
+    List1->viewport()->update();
 }
 
 void Form12::displaychecked(int index, bool checked, const DrawRecord& entry) {
     auto* item = new QListWidgetItem(
         filterLine(entry, m1().mainperentry, m1().bonusperentry, m1().extraballid, m1().gamename));
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setFlags(kItemFlags);
     item->setCheckState(Qt::Unchecked);
     List1->addItem(item);
     if (QListWidgetItem* line = List1->item(index)) {

@@ -74,6 +74,8 @@ public:
 
 private:
     int threshold() const;
+    // Lists every entry of the copy with its mark.
+    void listEntries();
 
     DrawImage copy_;  // the work copy as written to "temp.lot"
 };

@@ -24,33 +24,27 @@ using platform::named;
 
 namespace {
 
-// Far more than 32767 entry lines: anything larger is not an entry file.
+// Far more than 32767 entry lines: a file that has not decided by then is not an entry file.
 constexpr qint64 kMostTextBytes = 16 * 1024 * 1024;
 
-// The whole text file, or nothing when it cannot be read or is too large to be one.
-std::optional<QByteArray> readTextFile(const QString& path) {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMostTextBytes) {
-        return std::nullopt;
-    }
-    QByteArray bytes = file.read(kMostTextBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > kMostTextBytes) {
-        return std::nullopt;
-    }
-    return bytes;
+bool cardgame() {
+    return m1().gamename == kWildCardGame;
 }
 
 // The lines as the player sees them: UTF-8 when they are, else single-byte text.
-QStringList shownLines(const QByteArray& bytes) {
-    QStringList lines = textFileLines(bytes);
-    const QString utf8 = QString::fromUtf8(bytes);
-    if (!utf8.contains(QChar::ReplacementCharacter)) {
-        QStringList decoded;
-        decoded.reserve(lines.size());
-        for (const QString& line : lines) {
-            decoded << QString::fromUtf8(line.toLatin1());
+QStringList shownLines(const QList<QByteArray>& raw) {
+    QStringList lines;
+    lines.reserve(raw.size());
+    for (const QByteArray& line : raw) {
+        QString text = QString::fromUtf8(line);
+        if (text.contains(QChar::ReplacementCharacter)) {
+            lines.clear();
+            for (const QByteArray& each : raw) {
+                lines << QString::fromLatin1(each);
+            }
+            return lines;
         }
-        return decoded;
+        lines << std::move(text);
     }
     return lines;
 }
@@ -152,12 +146,17 @@ void Form30::view() {
         return;
     }
     importfile = QDir(File1->path()).filePath(name);
-    const std::optional<QByteArray> bytes = readTextFile(importfile);
-    if (!bytes) {
+    QFile file(importfile);
+    // Lines past the first entry an entry file cannot hold are not shown: Import refuses the
+    // file anyway.
+    const std::optional<EntryText> text = file.open(QIODevice::ReadOnly)
+                                              ? readEntryText(file, cardgame(), kMostTextBytes)
+                                              : std::nullopt;
+    if (!text) {
         msgBox(importMessage(ImportCode::NotValid));
         return;
     }
-    List2->addItems(shownLines(*bytes));
+    List2->addItems(shownLines(text->lines));
 }
 
 void Form30::DTPicker1_Change() {
@@ -171,13 +170,14 @@ ImportCode Form30::validate() {
         return ImportCode::NoFile;
     }
     importfile = QDir(File1->path()).filePath(name);
-    const std::optional<QByteArray> bytes = readTextFile(importfile);
-    if (!bytes) {
+    QFile file(importfile);
+    if (!file.open(QIODevice::ReadOnly)) {
         return ImportCode::NotValid;
     }
     const ImportRules rules{m1().mainperentry, m1().bonusperentry, m1().mainpool, m1().bonuspool,
-                            m1().gamename == kWildCardGame};
-    ParsedImport parsed = parseImport(*bytes, rules);
+                            cardgame()};
+    ParsedImport parsed = parseImport(file, rules, kMostTextBytes);
+    file.close();
     if (parsed.code != ImportCode::Ok) {
         return parsed.code;
     }

@@ -1,5 +1,6 @@
 #include "entries/Form6.h"
 
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QStackedWidget>
@@ -221,19 +222,40 @@ void Form6::Command2_Click() {
     HistoryCheck check(entries::EntryGame::from(m1()), entries::readCounted(m1().selectionfile));
     m1().cancelflag = false;
     running_ = true;
+    // The lines, the bar and the window's events are taken care of in batches: once per draw
+    // they would cost more than the check itself. Events are seen after the first draw, at least
+    // every eventInterval and after the last draw, so Cancel, More and Back stay answered.
+    std::array<QStringList, entries::ResultPages::kPageCount> pending;
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    bool first = true;
+    bool overflowed = false;  // a line found its page full: the first page comes into view
     int progress = 0;
     for (int r = range.first; r <= range.last; ++r) {
-        const HistoryCheck::DrawLines lines =
-            check.checkDraw(history[static_cast<std::size_t>(r - 1)]);
+        HistoryCheck::DrawLines lines = check.checkDraw(history[static_cast<std::size_t>(r - 1)]);
         for (std::size_t p = 0; p < lines.pages.size(); ++p) {
-            pages[p]->append(lines.pages[p]);
+            pending[p].append(std::move(lines.pages[p]));
         }
-        if (lines.overflowed) {
+        overflowed = overflowed || lines.overflowed;
+        ++progress;
+        if (!first && r < range.last && sinceEvents.elapsed() < eventInterval.count()) {
+            continue;
+        }
+        first = false;
+        for (std::size_t p = 0; p < pending.size(); ++p) {
+            if (!pending[p].isEmpty()) {
+                pages[p]->append(pending[p]);
+                pending[p].clear();
+            }
+        }
+        if (overflowed) {
             showPage(0);
+            overflowed = false;
         }
         currentpage_ = check.pages().currentpage();
-        ProgressBar1->setValue(++progress);
+        ProgressBar1->setValue(progress);
         platform::doEvents();
+        sinceEvents.restart();
         if (platform::programEnded()) {
             return;
         }

@@ -2,6 +2,7 @@
 // The history check window: every listed entry against every draw of a date range, on four
 // result pages turned with More and Back, with the winning entries counted per level.
 #include <array>
+#include <chrono>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -57,6 +58,9 @@ public:
     std::array<QLineEdit*, 16> Text{};  // 1..15: the totals
     QLabel* Label16;                    // status line
     QProgressBar* ProgressBar1;
+
+    // The longest a check works without looking at the window's events.
+    std::chrono::milliseconds eventInterval{40};
 
 private:
     void showPage(int page);

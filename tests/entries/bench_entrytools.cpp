@@ -89,16 +89,19 @@ void settle() {
     QCoreApplication::processEvents();
 }
 
-// Check with the duplicate coverage filter at the threshold of the argument (5: almost no
-// entry marked, so the most pairs compared), and with the sum band as well when asked; the
-// list of 32,767 lines is filled as the window fills it.
+// Check with the duplicate coverage filter at the threshold of the argument (5 and 6: almost
+// no entry marked, so the most entries kept to compare with), and with the sum band as well
+// when asked; the list of 32,767 lines is filled as the window fills it.
 void BM_FilterCheck(benchmark::State& state) {
     game();
     benchsupport::writeDataFile(QStringLiteral("Lotto05Mar2012.lot"), entryFile());
     auto& w = *platform::Windows::get<Form12>(Form12::kName);
     w.Check1->setChecked(state.range(1) != 0);
     w.Check2->setChecked(true);
-    (state.range(0) == 5 ? w.Option3 : w.Option1)->setChecked(true);
+    const QString threshold = QString::number(state.range(0));
+    for (QRadioButton* option : {w.Option1, w.Option2, w.Option3, w.Option4}) {
+        option->setChecked(option->text() == threshold);
+    }
     for (auto _ : state) {
         w.Command1_Click();
         benchmark::DoNotOptimize(w.List1->count());
@@ -133,10 +136,53 @@ void BM_Import(benchmark::State& state) {
     settle();
 }
 
+// A file of a million lines is refused at the first entry an entry file cannot hold.
+void BM_ImportRefusedTooMany(benchmark::State& state) {
+    game();
+    QByteArray text;
+    for (int r = 0; r < 1000000; ++r) {
+        text += "1 2 3 4 5 6 7\n";
+    }
+    benchsupport::writeDataFile(QStringLiteral("million.txt"), text);
+    auto& w = *platform::Windows::get<Form30>(Form30::kName);
+    w.File1->setPath(benchsupport::dataFolder());
+    w.File1->setFileName(QStringLiteral("million.txt"));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(w.validate());
+    }
+    if (w.validate() != ImportCode::TooMany) {
+        state.SkipWithError("the file was not refused for its size");
+    }
+    platform::Windows::unloadAll();
+    settle();
+}
+
+// Choosing that file shows its lines.
+void BM_ViewMillionLines(benchmark::State& state) {
+    game();
+    auto& w = *platform::Windows::get<Form30>(Form30::kName);
+    w.File1->setPath(benchsupport::dataFolder());
+    w.File1->setFileName(QStringLiteral("million.txt"));
+    for (auto _ : state) {
+        w.File1_Click();
+    }
+    state.counters["lines"] = w.List2->count();
+    platform::Windows::unloadAll();
+    settle();
+}
+
 }  // namespace
 
-BENCHMARK(BM_FilterCheck)->Args({5, 0})->Args({3, 0})->Args({5, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterCheck)
+    ->Args({3, 0})
+    ->Args({4, 0})
+    ->Args({5, 0})
+    ->Args({6, 0})
+    ->Args({5, 1})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportRefusedTooMany)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ViewMillionLines)->Unit(benchmark::kMillisecond);
 
 void setUpBenchmarks() {
     registerEntriesWindows();

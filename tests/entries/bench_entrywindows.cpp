@@ -1,5 +1,6 @@
 // The adding and history check windows as the player drives them: the history check filling its
-// four pages, 2,500 suggested entries, and one typed entry added to a file of 32,000.
+// four pages and over the longest history a file holds, 2,500 suggested entries, and one typed
+// entry added to a file of 32,000.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -87,16 +88,18 @@ QByteArray records(int n, std::mt19937& rng) {
     return all;
 }
 
-void historyWindow(benchmark::State& state, std::initializer_list<int> levels) {
+void historyWindow(benchmark::State& state, std::initializer_list<int> levels, int draws = 3000) {
     Program program(levels);
     std::mt19937 rng(5);
-    program.write(QStringLiteral("Lotto.rtl"), records(3000, rng));
+    program.write(QStringLiteral("Lotto.rtl"), records(draws, rng));
     program.write(QStringLiteral("Lotto05Mar2012.lot"), records(2500, rng));
     Form1& main = program.start();
     main.DTPicker2_Change();
     main.Command12_Click();
     Form6& w = *Windows::live<Form6>(Form6::kName);
     w.DTPicker1->setValue(QDate(2000, 1, 1));
+    // The draws are a day apart: the longest history reaches past today.
+    w.DTPicker2->setValue(QDate(2000, 1, 1).addDays(draws));
     for (auto _ : state) {
         w.Command2_Click();
     }
@@ -115,6 +118,16 @@ void BM_HistoryWindow_2500x3000_CapFilled(benchmark::State& state) {
 // Only the top levels: the classification with hardly a line to list.
 void BM_HistoryWindow_2500x3000_TopLevels(benchmark::State& state) {
     historyWindow(state, {1, 2, 3, 4, 5});
+}
+
+// The longest history a file holds against 2,500 entries, with the usual prize levels (three
+// numbers and up, and the extra with fewer): the pages fill and the rest is counted.
+void BM_HistoryWindow_2500x32767_UsualLevels(benchmark::State& state) {
+    historyWindow(state, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 14}, kMaxRecordCount);
+}
+
+void BM_HistoryWindow_2500x32767_TopLevels(benchmark::State& state) {
+    historyWindow(state, {1, 2, 3, 4, 5}, kMaxRecordCount);
 }
 
 void BM_AddingWindow_Suggest2500IntoAnEmptyFile(benchmark::State& state) {
@@ -157,6 +170,8 @@ void BM_AddingWindow_TypeOneInto32000(benchmark::State& state) {
 
 BENCHMARK(BM_HistoryWindow_2500x3000_CapFilled)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HistoryWindow_2500x3000_TopLevels)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryWindow_2500x32767_UsualLevels)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryWindow_2500x32767_TopLevels)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddingWindow_Suggest2500IntoAnEmptyFile)->Unit(benchmark::kMillisecond)->Iterations(5);
 // Each iteration adds one entry: the file stays below the 32,767 a file can hold.
 BENCHMARK(BM_AddingWindow_TypeOneInto32000)->Unit(benchmark::kMillisecond)->Iterations(200);

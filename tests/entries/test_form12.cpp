@@ -1,5 +1,7 @@
 // The entry filter: its band and shared-number marks on hand-made entry files, hand toggles,
 // Remove's file bytes and its failures, the work copy, printing and the hand-back.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -129,6 +131,29 @@ TEST_F(FilterTest, CheckMarksOutsideTheBandAndLaterSharersAndCountsThem) {
     w.Slider1->setValue(5);  // 126..174: the two middle entries now fall under it
     check(w, true, false);
     EXPECT_EQ(marks(*w.List1), (std::vector<bool>{true, true, true, true}));
+}
+
+TEST_F(FilterTest, TheBarMovesAFewDozenTimesUpToTheLastEntryThenGoesBack) {
+    Form1& main = startGame(6, 49, 10);
+    const int n = 1000;
+    QByteArray file;
+    for (int r = 0; r < n; ++r) {
+        file += rec(r == 0 ? n : 0, {{1 + r % 40, 2 + r % 40, 3 + r % 40, 4 + r % 40, 45, 49}, 1});
+    }
+    writeFile(entryName(), file);
+    main.DTPicker2_Change();
+    Form12& w = filter();
+    std::vector<int> values;
+    QObject::connect(w.ProgressBar1, &QProgressBar::valueChanged,
+                     [&](int v) { values.push_back(v); });
+    check(w, false, true, w.Option4);
+    ASSERT_GE(values.size(), 3u);
+    EXPECT_LE(values.size(), 40u);
+    EXPECT_EQ(values[values.size() - 2], n);
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end() - 1));
+    EXPECT_EQ(w.ProgressBar1->value(), 0);
+    EXPECT_EQ(w.List1->count(), n);
+    EXPECT_EQ(w.Text2->text(), QString::number(n - 40));  // copies of the first forty
 }
 
 TEST_F(FilterTest, HandTogglesMoveTheTotalsAndDecideWhatRemoveDeletes) {

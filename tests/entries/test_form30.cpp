@@ -170,7 +170,9 @@ TEST_F(ImportTest, TooManyEntriesAreRefusedBeforeAnythingIsWritten) {
     for (int i = 0; i <= 32767; ++i) {
         text += "1 2 3 4 5 6 7\n";
     }
-    choose(w, "big.txt", text);
+    choose(w, "big.txt", text + "and more lines\n");
+    // The list stops where the entries an entry file can hold end.
+    EXPECT_EQ(w.List2->count(), 32767);
     const auto before = snapshot();
     import(w, {"This file holds more than 32767 entries, more than an entry file can hold. "
                "Nothing was imported."});

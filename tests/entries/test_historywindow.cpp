@@ -287,8 +287,28 @@ TEST_F(HistoryWindow, TheCloseBoxCancelsARunningCheckThenCloses) {
     EXPECT_TRUE(form.isEnabled());
 }
 
+TEST_F(HistoryPages, EventsAndTheBarComeInBatchesFromTheFirstDrawToTheLast) {
+    Form6& w = run(4000, 1);
+    QTimer ticks;
+    int seen = 0;
+    QObject::connect(&ticks, &QTimer::timeout, &w, [&] { ++seen; });
+    ticks.start(0);
+    std::vector<int> bar;
+    QObject::connect(w.ProgressBar1, &QProgressBar::valueChanged, [&](int v) { bar.push_back(v); });
+    w.Command2_Click();
+    ticks.stop();
+    EXPECT_GE(seen, 2);
+    EXPECT_LT(seen, 1000);
+    ASSERT_GE(bar.size(), 3u);
+    EXPECT_EQ(bar.front(), 1);
+    EXPECT_EQ(bar[bar.size() - 2], 4000);
+    EXPECT_EQ(bar.back(), 0);
+    EXPECT_EQ(w.pages[0]->lines().size(), 8000);
+}
+
 TEST_F(HistoryPages, MoreAndBackDuringARunKeepOnePageInView) {
-    Form6& w = run(700, 100);  // three pages
+    Form6& w = run(700, 100);                        // three pages
+    w.eventInterval = std::chrono::milliseconds(0);  // events after every draw
     QTimer turner;
     int presses = 0;
     QObject::connect(&turner, &QTimer::timeout, &w, [&] {

@@ -17,10 +17,14 @@ TEST(PickEntryLine, DigitsEachFollowedByABlankThenTheBetName) {
         const char* line;
     };
     const Case cases[] = {
-        {3, {4, 0, 7, 0}, 0, "4 0 7 "},      {3, {0, 0, 7, 9}, 1, "0 0 7 Exact"},
-        {4, {1, 2, 3, 4}, 2, "1 2 3 4 Any"}, {4, {0, 0, 0, 0}, 3, "0 0 0 0 Exact/Any"},
-        {3, {9, 9, 9, 0}, 4, "9 9 9 Combo"}, {3, {1, 2, 3, 0}, 5, "1 2 3 "},
+        {3, {4, 0, 7, 0}, 0, "4 0 7 "},
+        {3, {0, 0, 7, 9}, 1, "0 0 7 Exact"},
+        {4, {1, 2, 3, 4}, 2, "1 2 3 4 Any"},
+        {4, {0, 0, 0, 0}, 3, "0 0 0 0 Exact/Any"},
+        {3, {9, 9, 9, 0}, 4, "9 9 9 Combo"},
+        {3, {1, 2, 3, 0}, 5, "1 2 3 "},
         {3, {1, 2, 3, 0}, -1, "1 2 3 "},
+        {4, {-1, 10, 300, 9}, 1, "-1 10 300 9 Exact"},  // damaged digits as they stand
     };
     for (const Case& c : cases) {
         PickRecord r;

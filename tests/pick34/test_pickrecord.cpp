@@ -69,6 +69,20 @@ TEST(PickImage, PutGrowsTheImageWithZeros) {
     EXPECT_EQ(image.record(0), PickRecord());
 }
 
+TEST(PickImage, RecordsReadInPlaceAndATornLastOneWithZeros) {
+    const QByteArray first = pick(2, 1, 5, 3, 2012, {1, 2, 3, 4}, 2);
+    const QByteArray second = pick(-7, 2, 6, 3, 2012, {-1, 9, 300, 0}, 4);
+    const PickImage image(first + second + second.left(14));
+    EXPECT_EQ(image.record(1), PickRecord::fromBytes(first));
+    EXPECT_EQ(image.record(2), PickRecord::fromBytes(second));
+    EXPECT_EQ(image.record(2).digits, (PickDigits{-1, 9, 300, 0}));
+    const PickRecord torn = image.record(3);
+    EXPECT_EQ(torn.count, -7);
+    EXPECT_EQ(torn.digits[0], -1);
+    EXPECT_EQ(torn.digits[1], 0);
+    EXPECT_EQ(torn.bettype, 0);
+}
+
 class PickImageFile : public KestrovaTest {};
 
 TEST_F(PickImageFile, MissingFileReadsEmptyAndIsNotCreated) {

@@ -167,67 +167,98 @@ QString pageLimitMessage() {
         "the your search dates.");
 }
 
-ResultPages::Placement ResultPages::place() {
-    Placement p;
-    linecount_ += 1;
-    if (!limitreached_ && linecount_ > kPageCapacity) {
-        p.overflowed = true;
-        if (currentpage_ < kPageCount - 1) {
-            ++currentpage_;
-            linecount_ = 1;
-        } else {
-            limitreached_ = true;
+namespace {
+
+std::vector<NumberMask> masksOf(const std::vector<DrawRecord>& entries, int balls) {
+    std::vector<NumberMask> masks(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        maskOf(entries[i].balls, balls, masks[i]);
+    }
+    return masks;
+}
+
+std::vector<std::size_t> irregularOf(const std::vector<DrawRecord>& entries, int balls) {
+    std::vector<std::size_t> irregular;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        NumberMask mask;
+        if (!maskOf(entries[i].balls, balls, mask)) {
+            irregular.push_back(i);
         }
     }
-    p.page = currentpage_;
-    p.listed = !limitreached_;
-    return p;
+    return irregular;
 }
+
+std::vector<qint16> extrasOf(const std::vector<DrawRecord>& entries) {
+    std::vector<qint16> extras(entries.size());
+    std::transform(entries.begin(), entries.end(), extras.begin(),
+                   [](const DrawRecord& e) { return e.extra; });
+    return extras;
+}
+
+void appendDigits(QString& line, int n, int width) {
+    if (n < 0 || n >= 10000 || width > 4) {
+        line += QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
+        return;
+    }
+    char16_t digits[4] = {u'0', u'0', u'0', u'0'};
+    int used = 0;
+    for (int rest = n; rest != 0 || used == 0; rest /= 10) {
+        digits[3 - used++] = static_cast<char16_t>(u'0' + rest % 10);
+    }
+    const int shown = std::max(used, width);
+    line += QStringView(digits + 4 - shown, shown);
+}
+
+}  // namespace
 
 HistoryCheck::HistoryCheck(const EntryGame& game, std::vector<DrawRecord> entries)
     : game_(game),
       rule_(historyExtraRule(game)),
       balls_(std::clamp(game.mainperentry, 0, 7)),
       entries_(std::move(entries)),
-      table_(levelTable(game.prizelevels)) {
-    masks_.resize(entries_.size());
-    extras_.resize(entries_.size());
-    levels_.resize(entries_.size());
+      irregular_(irregularOf(entries_, balls_)),
+      table_(levelTable(game.prizelevels)),
+      scan_(masksOf(entries_, balls_), extrasOf(entries_), irregular_, rule_, table_) {
     linePrefixes_.resize(entries_.size());
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (!maskOf(entries_[i].balls, balls_, masks_[i])) {
-            irregular_.push_back(i);
-        }
-        extras_[i] = entries_[i].extra;
-    }
     for (int k = 1; k <= kLevelCount; ++k) {
         lineTexts_[static_cast<std::size_t>(k)] = levelLineText(k, game_.extraballid);
+    }
+    for (int m = 1; m <= 12; ++m) {
+        monthNames_[static_cast<std::size_t>(m)] = monthAbbreviation(m);
     }
 }
 
 template <class OnWin>
 void HistoryCheck::classify(const DrawRecord& draw, OnWin&& onWin) const {
+    auto classifier = [&](std::size_t i) {
+        return checkEntry(entries_[i].balls, entries_[i].extra, draw.balls, draw.extra, balls_,
+                          rule_, game_.prizelevels)
+            .level;
+    };
     NumberMask drawMask;
-    if (maskOf(draw.balls, balls_, drawMask)) {
-        scanLevels(masks_, extras_, drawMask, draw.extra, rule_, table_, levels_);
-        for (std::size_t i : irregular_) {
-            levels_[i] = static_cast<unsigned char>(checkEntry(entries_[i].balls, entries_[i].extra,
-                                                               draw.balls, draw.extra, balls_,
-                                                               rule_, game_.prizelevels)
-                                                        .level);
-        }
-    } else {
+    if (!maskOf(draw.balls, balls_, drawMask)) {
         // A damaged draw (a repeated number): the classifier, entry by entry.
         for (std::size_t i = 0; i < entries_.size(); ++i) {
-            levels_[i] = static_cast<unsigned char>(checkEntry(entries_[i].balls, entries_[i].extra,
-                                                               draw.balls, draw.extra, balls_,
-                                                               rule_, game_.prizelevels)
-                                                        .level);
+            if (const int level = classifier(i); level != 0) {
+                onWin(i, level);
+            }
         }
+        return;
     }
-    for (std::size_t i = 0; i < levels_.size(); ++i) {
-        if (levels_[i] != 0) {
-            onWin(i, static_cast<int>(levels_[i]));
+    const std::span<const std::uint32_t> winners = scan_.winners(drawMask, draw.extra);
+    // The irregular entries are classified one by one and joined in entry order.
+    auto next = irregular_.begin();
+    for (std::uint32_t w : winners) {
+        for (; next != irregular_.end() && *next < w; ++next) {
+            if (const int level = classifier(*next); level != 0) {
+                onWin(*next, level);
+            }
+        }
+        onWin(w, scan_.level(w));
+    }
+    for (; next != irregular_.end(); ++next) {
+        if (const int level = classifier(*next); level != 0) {
+            onWin(*next, level);
         }
     }
 }
@@ -246,11 +277,41 @@ void HistoryCheck::addLine(DrawLines& out, const QString& line) {
     }
 }
 
+QString HistoryCheck::headerLine(const DrawRecord& draw) const {
+    if (draw.month < 1 || draw.month > 12) {
+        return drawHeaderLine(draw, game_.dateorder);
+    }
+    const QString& mmm = monthNames_[static_cast<std::size_t>(draw.month)];
+    QString line;
+    line.reserve(12 + mmm.size());
+    if (game_.dateorder == u"MMDDYY") {
+        line += mmm + u' ';
+        appendDigits(line, draw.day, 2);
+        line += u' ';
+        appendDigits(line, draw.year, 4);
+    } else if (game_.dateorder == u"YYMMDD") {
+        appendDigits(line, draw.year, 4);
+        line += u' ' + mmm + u' ';
+        appendDigits(line, draw.day, 2);
+    } else {
+        appendDigits(line, draw.day, 2);
+        line += u' ' + mmm + u' ';
+        appendDigits(line, draw.year, 4);
+    }
+    return line;
+}
+
 HistoryCheck::DrawLines HistoryCheck::checkDraw(const DrawRecord& draw) {
     DrawLines out;
-    addLine(out, drawHeaderLine(draw, game_.dateorder));
+    addLine(out, headerLine(draw));
+    std::array<qint64, 16> wins{};
+    qint64 unlisted = 0;
     classify(draw, [&](std::size_t i, int level) {
-        totals_[static_cast<std::size_t>(level)] += 1;
+        ++wins[static_cast<std::size_t>(level)];
+        if (pages_.limitreached()) {
+            ++unlisted;
+            return;
+        }
         const ResultPages::Placement p = pages_.place();
         out.overflowed = out.overflowed || p.overflowed;
         // Past the last page the line is only counted, so it is not even written.
@@ -263,6 +324,10 @@ HistoryCheck::DrawLines HistoryCheck::checkDraw(const DrawRecord& draw) {
                 prefix + lineTexts_[static_cast<std::size_t>(level)]);
         }
     });
+    pages_.countUnlisted(unlisted);
+    for (std::size_t k = 1; k < wins.size(); ++k) {
+        totals_[k] += static_cast<double>(wins[k]);
+    }
     return out;
 }
 

@@ -67,7 +67,25 @@ public:
         bool overflowed = false;  // this line found its page full: the first page is shown
     };
     // Counts one line and says where it goes.
-    Placement place();
+    Placement place() {
+        Placement p;
+        linecount_ += 1;
+        if (!limitreached_ && linecount_ > kPageCapacity) {
+            p.overflowed = true;
+            if (currentpage_ < kPageCount - 1) {
+                ++currentpage_;
+                linecount_ = 1;
+            } else {
+                limitreached_ = true;
+            }
+        }
+        p.page = currentpage_;
+        p.listed = !limitreached_;
+        return p;
+    }
+
+    // Counts n lines past the last page.
+    void countUnlisted(qint64 n) { linecount_ += static_cast<double>(n); }
 
     int currentpage() const { return currentpage_; }
     double linecount() const { return linecount_; }
@@ -106,20 +124,20 @@ private:
     template <class OnWin>
     void classify(const DrawRecord& draw, OnWin&& onWin) const;
     void addLine(DrawLines& out, const QString& line);
+    QString headerLine(const DrawRecord& draw) const;
 
     EntryGame game_;
     ExtraRule rule_;
     int balls_;
     std::vector<DrawRecord> entries_;
-    std::vector<NumberMask> masks_;
-    std::vector<qint16> extras_;
     // Entries whose mask would not count them exactly: classified one by one.
     std::vector<std::size_t> irregular_;
     LevelTable table_{};
-    mutable std::vector<unsigned char> levels_;
+    mutable LevelScan scan_;
     // Each entry's line up to its level text, made when the entry first wins.
     std::vector<QString> linePrefixes_;
     std::array<QString, 16> lineTexts_;
+    std::array<QString, 13> monthNames_;  // 1..12, as the locale abbreviates them
     LevelTotals totals_{};
     ResultPages pages_;
 };

@@ -1,7 +1,11 @@
 #pragma once
-// The inner loop of the history check: the level of every entry against one draw, from masks.
+// The inner loop of the history check: which entries reach a level against one draw. The
+// entries are listed by number (and by extra), so a draw's matches are counted by walking the
+// lists of its few numbers instead of comparing it with every entry.
 #include <array>
+#include <cstdint>
 #include <span>
+#include <vector>
 
 #include <QtGlobal>
 
@@ -14,10 +18,42 @@ namespace entries {
 using LevelTable = std::array<unsigned char, 16>;
 LevelTable levelTable(const PrizeLevels& prizelevels);
 
-// out[i] := the level of entry i (masks[i], extras[i]) against the draw. Exact for entries and
-// draws whose numbers are distinct and within a mask; the caller classifies the others itself.
-void scanLevels(std::span<const NumberMask> masks, std::span<const qint16> extras,
-                const NumberMask& draw, qint16 drawExtra, ExtraRule rule, const LevelTable& table,
-                std::span<unsigned char> out);
+class LevelScan {
+public:
+    // Entry i is masks[i] with extras[i]. Exact for entries whose numbers are distinct and within
+    // a mask; the others (`irregular`, ascending) are never reported and the caller classifies
+    // them itself.
+    LevelScan(std::span<const NumberMask> masks, std::span<const qint16> extras,
+              std::span<const std::size_t> irregular, ExtraRule rule, const LevelTable& table);
+
+    // The entries that reach a level against the draw (its numbers distinct and within a mask),
+    // ascending; valid until the next scan.
+    std::span<const std::uint32_t> winners(const NumberMask& draw, qint16 drawExtra);
+    // The level of a winner of the last scan.
+    int level(std::uint32_t entry) const { return table_[codes_[entry]]; }
+
+private:
+    // A code no level has; the byte shuffle reads a code with its top bit set as no level too.
+    static constexpr unsigned char kIrregular = 0x80;
+    static constexpr int kNumbers = NumberMask::kMaxNumber;
+
+    void mark(std::span<const std::uint32_t> entries, unsigned char add);
+    std::span<const std::uint32_t> holding(int number) const;
+
+    ExtraRule rule_;
+    std::array<unsigned char, kIrregular + 1> table_{};
+    std::array<unsigned char, kIrregular + 1> wins_{};
+    std::vector<std::size_t> irregular_;
+    // The entries holding number n are byNumber_[starts_[n] .. starts_[n + 1]).
+    std::array<std::uint32_t, kNumbers + 2> starts_{};
+    std::vector<std::uint32_t> byNumber_;
+    // For an extra from its own pool: the entries by extra, extraKeys_[j] the extra of
+    // byExtra_[j], ascending.
+    std::vector<qint16> extraKeys_;
+    std::vector<std::uint32_t> byExtra_;
+    // Per entry: matches with the draw, plus 8 when the extra counts as hit.
+    std::vector<unsigned char> codes_;
+    std::vector<std::uint32_t> winners_;
+};
 
 }  // namespace entries

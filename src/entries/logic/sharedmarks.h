@@ -1,7 +1,8 @@
 #pragma once
 // The duplicate coverage filter: of entries that share at least D numbers, the first in the
-// file stays and the later ones are marked. Entries are held as bit sets of their numbers, so
-// two entries are compared with two ANDs and popcounts instead of k * k comparisons.
+// file stays and the later ones are marked. An entry sharing D numbers with a kept one shares
+// one of its D-number subsets with it, so the kept entries' subsets are indexed and each entry
+// is looked up by its own few subsets instead of being compared with every kept entry.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -10,7 +11,7 @@
 #include "shared/drawrecord.h"
 
 // Numbers 1..128 as bits; anything else (0 for an unused position, damaged values) shares
-// nothing.
+// nothing, and a number repeated within an entry counts once.
 struct NumberSet {
     std::array<std::uint64_t, 2> bits{};
 };

@@ -2,25 +2,87 @@
 
 #include <algorithm>
 
+#include <QBuffer>
+
 #include "shared/textforms.h"
+
+TextReadEnd forEachTextLine(QIODevice& in, qint64 maxBytes,
+                            const std::function<bool(QByteArrayView)>& take) {
+    constexpr qint64 kBlock = 64 * 1024;
+    QByteArray block(kBlock, Qt::Uninitialized);
+    QByteArray pending;    // the start of a line whose end is not read yet
+    qint64 offset = 0;     // of the block in the text
+    bool afterCr = false;  // an LF right after a CR ends no second line
+    for (;;) {
+        const qint64 got = in.read(block.data(), kBlock);
+        if (got < 0) {
+            return TextReadEnd::Unreadable;
+        }
+        if (got == 0) {
+            break;
+        }
+        qint64 start = 0;
+        for (qint64 i = 0; i < got; ++i) {
+            const char c = block[i];
+            if (afterCr) {
+                afterCr = false;
+                if (c == '\n') {
+                    start = i + 1;
+                    continue;
+                }
+            }
+            if (c != '\r' && c != '\n') {
+                continue;
+            }
+            if (offset + i > maxBytes) {
+                return TextReadEnd::TooLong;
+            }
+            const QByteArrayView inBlock(block.constData() + start, i - start);
+            bool more = false;
+            if (pending.isEmpty()) {
+                more = take(inBlock);
+            } else {
+                // The line began in an earlier block.
+                pending.append(inBlock);
+                more = take(pending);
+                pending.clear();
+            }
+            if (!more) {
+                return TextReadEnd::Stopped;
+            }
+            afterCr = c == '\r';
+            start = i + 1;
+        }
+        pending.append(block.constData() + start, got - start);
+        offset += got;
+        if (!pending.isEmpty() && offset > maxBytes) {
+            return TextReadEnd::TooLong;
+        }
+    }
+    if (!pending.isEmpty() && !take(pending)) {
+        return TextReadEnd::Stopped;
+    }
+    return TextReadEnd::End;
+}
+
+namespace {
+
+TextReadEnd forEachLineOf(const QByteArray& bytes,
+                          const std::function<bool(QByteArrayView)>& take) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return forEachTextLine(buffer, bytes.size(), take);
+}
+
+}  // namespace
 
 QStringList textFileLines(const QByteArray& bytes) {
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines << QString::fromLatin1(bytes.constData() + start, i - start);
-            if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
-    }
-    if (start < n) {
-        lines << QString::fromLatin1(bytes.constData() + start, n - start);
-    }
+    forEachLineOf(bytes, [&](QByteArrayView line) {
+        lines << QString::fromLatin1(line);
+        return true;
+    });
     return lines;
 }
 
@@ -162,13 +224,14 @@ ImportCode readEntry(const NormalisedLine& line, const ImportRules& rules, Impor
 
 }  // namespace
 
-ParsedImport parseImport(const QByteArray& text, const ImportRules& rules) {
+ParsedImport parseImport(QIODevice& in, const ImportRules& rules, qint64 maxBytes) {
     ParsedImport parsed;
-    const QStringList lines = textFileLines(text);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const NormalisedLine line = normaliseLine(lines[i], rules.cardgame);
+    int number = 0;
+    const TextReadEnd end = forEachTextLine(in, maxBytes, [&](QByteArrayView raw) {
+        ++number;
+        const NormalisedLine line = normaliseLine(QString::fromLatin1(raw), rules.cardgame);
         if (line.isEmpty()) {
-            continue;
+            return true;
         }
         ImportEntry entry;
         const ImportCode code = readEntry(line, rules, entry);
@@ -178,16 +241,54 @@ ParsedImport parseImport(const QByteArray& text, const ImportRules& rules) {
             parsed.code = code;
         }
         if (parsed.code != ImportCode::Ok) {
-            parsed.failingLine = static_cast<int>(i + 1);
-            parsed.entries.clear();
-            return parsed;
+            parsed.failingLine = number;
+            return false;
         }
         parsed.entries.push_back(entry);
+        return true;
+    });
+    if (end == TextReadEnd::Unreadable || end == TextReadEnd::TooLong) {
+        parsed.code = ImportCode::NotValid;
+        parsed.failingLine = 0;
     }
-    if (parsed.entries.empty()) {
+    if (parsed.code != ImportCode::Ok) {
+        parsed.entries.clear();
+    } else if (parsed.entries.empty()) {
         parsed.code = ImportCode::NoEntries;
     }
     return parsed;
+}
+
+ParsedImport parseImport(const QByteArray& text, const ImportRules& rules) {
+    QBuffer buffer;
+    buffer.setData(text);
+    buffer.open(QIODevice::ReadOnly);
+    return parseImport(buffer, rules, text.size());
+}
+
+bool holdsEntry(QByteArrayView line, bool cardgame) {
+    if (cardgame) {
+        return !normaliseLine(QString::fromLatin1(line), true).isEmpty();
+    }
+    // Every run of digits makes a token, or makes the line malformed: either way an entry line.
+    return std::any_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<EntryText> readEntryText(QIODevice& in, bool cardgame, qint64 maxBytes) {
+    EntryText text;
+    int entries = 0;
+    const TextReadEnd end = forEachTextLine(in, maxBytes, [&](QByteArrayView line) {
+        if (holdsEntry(line, cardgame) && ++entries > kMaxRecordCount) {
+            text.pastLimit = true;
+            return false;
+        }
+        text.lines.append(line.toByteArray());
+        return true;
+    });
+    if (end == TextReadEnd::Unreadable || end == TextReadEnd::TooLong) {
+        return std::nullopt;
+    }
+    return text;
 }
 
 DrawImage importImage(const std::vector<ImportEntry>& entries, const QDate& date) {

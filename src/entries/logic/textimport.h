@@ -2,10 +2,14 @@
 // Entries from a text file the player wrote or exported: one entry per line, numbers separated by
 // anything that is not a digit. The whole file is checked before anything is written.
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +18,29 @@
 // A text file's lines; a line ends at LF, CRLF or CR. Bytes are single-byte text, so any byte
 // sequence reads (only digits and card letters matter).
 QStringList textFileLines(const QByteArray& bytes);
+
+enum class TextReadEnd {
+    End,         // every line was taken
+    Stopped,     // the taker stopped: nothing much past that line was read
+    Unreadable,  // the device failed
+    TooLong,     // a line ends past the bytes allowed
+};
+// Hands the device's lines in turn to `take` (without their line ends) until it returns false
+// or the text ends, reading a block at a time.
+TextReadEnd forEachTextLine(QIODevice& in, qint64 maxBytes,
+                            const std::function<bool(QByteArrayView)>& take);
+
+// Whether a line counts as an entry line (it holds something to read as an entry).
+bool holdsEntry(QByteArrayView line, bool cardgame);
+
+// The raw lines of an entry text file up to the first entry line past what an entry file can
+// hold; a file of a million lines is neither read nor listed beyond it. Nullopt when the device
+// fails or a line ends past `maxBytes`.
+struct EntryText {
+    QList<QByteArray> lines;
+    bool pastLimit = false;  // stopped at an entry line an entry file cannot hold
+};
+std::optional<EntryText> readEntryText(QIODevice& in, bool cardgame, qint64 maxBytes);
 
 // A line made into tokens: each run of one or two digits becomes a two-digit number token, and
 // for the card game a card code ("AS" .. "JC", any letter case) standing alone becomes a card
@@ -61,8 +88,11 @@ struct ParsedImport {
     std::vector<ImportEntry> entries;
 };
 
-// Every line of the text checked in order; the first failing line decides. On Ok the entries
-// are ready to write.
+// Every line of the text checked in order; the first failing line decides, and no line after it
+// is read: an entry past what an entry file can hold is refused as soon as it is read. On Ok the
+// entries are ready to write. A device that fails, or a line that ends past `maxBytes`, makes
+// the file not valid.
+ParsedImport parseImport(QIODevice& in, const ImportRules& rules, qint64 maxBytes);
 ParsedImport parseImport(const QByteArray& text, const ImportRules& rules);
 
 // The dated entry file of the imported entries: every record dated `date`, record 1 counting

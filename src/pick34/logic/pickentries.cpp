@@ -23,10 +23,19 @@ QString betname(int bettype) {
 
 QString pickentryline(const PickRecord& entry, int game) {
     QString line;
+    line.reserve(2 * 4 + 9);
     for (int i = 0; i < pickDigitCount(game); ++i) {
-        line += QString::number(entry.digits[i]) + u' ';
+        const int d = entry.digits[static_cast<std::size_t>(i)];
+        // A digit needs no number conversion; a damaged one is shown as it stands.
+        if (d >= 0 && d <= 9) {
+            line += QChar(u'0' + d);
+        } else {
+            line += QString::number(d);
+        }
+        line += u' ';
     }
-    return line + betname(entry.bettype);
+    line += betname(entry.bettype);
+    return line;
 }
 
 QStringList pickentrylines(const PickImage& entries, int game) {

@@ -19,20 +19,31 @@ QByteArray PickRecord::toBytes() const {
     return b;
 }
 
-PickRecord PickRecord::fromBytes(const QByteArray& bytes) {
-    QByteArray b = bytes.left(kSize);
-    b.append(QByteArray(kSize - b.size(), '\0'));
+namespace {
+
+PickRecord parse(const char* b) {
     PickRecord r;
-    r.count = getInt32(b, 0);
-    r.ordinal = getInt16(b, 4);
-    r.day = getInt16(b, 6);
-    r.month = getInt16(b, 8);
-    r.year = getInt16(b, 10);
+    r.count = qFromLittleEndian<qint32>(b);
+    r.ordinal = qFromLittleEndian<qint16>(b + 4);
+    r.day = qFromLittleEndian<qint16>(b + 6);
+    r.month = qFromLittleEndian<qint16>(b + 8);
+    r.year = qFromLittleEndian<qint16>(b + 10);
     for (int i = 0; i < 4; ++i) {
-        r.digits[i] = getInt16(b, 12 + 2 * i);
+        r.digits[static_cast<std::size_t>(i)] = qFromLittleEndian<qint16>(b + 12 + 2 * i);
     }
-    r.bettype = getInt16(b, 20);
+    r.bettype = qFromLittleEndian<qint16>(b + 20);
     return r;
+}
+
+}  // namespace
+
+PickRecord PickRecord::fromBytes(const QByteArray& bytes) {
+    if (bytes.size() >= kSize) {
+        return parse(bytes.constData());
+    }
+    QByteArray b = bytes;
+    b.append(QByteArray(kSize - b.size(), '\0'));
+    return parse(b.constData());
 }
 
 std::optional<PickImage> PickImage::read(const QString& path, QString* error) {
@@ -54,6 +65,10 @@ PickRecord PickImage::record(int r) const {
         return {};
     }
     const qsizetype offset = qsizetype(r - 1) * PickRecord::kSize;
+    // Read in place: a window lists tens of thousands of records at once.
+    if (offset + PickRecord::kSize <= bytes_.size()) {
+        return parse(bytes_.constData() + offset);
+    }
     return PickRecord::fromBytes(offset < bytes_.size() ? bytes_.mid(offset, PickRecord::kSize)
                                                         : QByteArray());
 }

@@ -1,5 +1,6 @@
 // The filter's marks on hand-made entry files, its list lines and the file Remove leaves.
 #include <algorithm>
+#include <bit>
 #include <numeric>
 #include <random>
 
@@ -70,6 +71,32 @@ std::vector<std::uint8_t> naiveMarks(const Rows& rows, int threshold) {
         }
     }
     return marked;
+}
+
+// The marking as it was done before the subset index, kept to hold the index to the same marks:
+// every entry left unmarked against every later unmarked one, by bit sets.
+int pairwiseMarks(const std::vector<NumberSet>& sets, int threshold,
+                  std::vector<std::uint8_t>& marked) {
+    const std::size_t n = sets.size();
+    marked.resize(n, 0);
+    int count = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (marked[i] != 0) {
+            continue;
+        }
+        for (std::size_t j = i + 1; j < n; ++j) {
+            if (marked[j] != 0) {
+                continue;
+            }
+            const int shared = std::popcount(sets[i].bits[0] & sets[j].bits[0]) +
+                               std::popcount(sets[i].bits[1] & sets[j].bits[1]);
+            if (shared >= threshold) {
+                marked[j] = 1;
+                ++count;
+            }
+        }
+    }
+    return count;
 }
 
 }  // namespace
@@ -148,6 +175,80 @@ TEST(SharedMarks, BitSetsAgreeWithThePairByPairRuleOnRandomFiles) {
             EXPECT_EQ(seen.size(), rows.size());
             EXPECT_EQ(seen.back(), 200);
         }
+    }
+}
+
+TEST(SharedMarks, TheSubsetIndexMarksWhatThePairwiseRoutineMarked) {
+    // Random files of every game size at every threshold, with copies and near copies of earlier
+    // entries, damaged entries (zeros, repeats, numbers below 1 or past 128, numbers of the
+    // second word) and entries the sum filter marked already.
+    std::mt19937 random(30);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    for (int round = 0; round < 40; ++round) {
+        const int k = 3 + round % 5;
+        const int pool = std::array{9, 15, 49, 65, 128}[static_cast<std::size_t>(round % 5)];
+        std::vector<DrawRecord> file;
+        for (int r = 0; r < 300; ++r) {
+            DrawRecord e;
+            const int kind = pick(0, 9);
+            if (kind <= 2 && !file.empty()) {
+                // A copy of an earlier entry, one or two numbers changed or in another order.
+                e = file[static_cast<std::size_t>(pick(0, static_cast<int>(file.size()) - 1))];
+                for (int c = pick(0, 2); c > 0; --c) {
+                    e.balls[static_cast<std::size_t>(pick(0, k - 1))] =
+                        static_cast<qint16>(pick(1, pool));
+                }
+                std::shuffle(e.balls.begin(), e.balls.begin() + k, random);
+            } else {
+                for (int i = 0; i < 7; ++i) {
+                    const int roll = pick(0, 99);
+                    e.balls[static_cast<std::size_t>(i)] = static_cast<qint16>(
+                        kind == 9 && roll < 40
+                            ? std::array{0, -5, 129, 300, 64, 65,
+                                         128}[static_cast<std::size_t>(pick(0, 6))]
+                            : pick(1, pool));
+                }
+                if (kind == 8) {
+                    e.balls[1] = e.balls[0];  // a number twice in one entry
+                }
+            }
+            file.push_back(e);
+        }
+        std::vector<NumberSet> sets;
+        for (const DrawRecord& e : file) {
+            sets.push_back(numberSet(e, k));
+        }
+        std::vector<std::uint8_t> premarked(file.size(), 0);
+        for (std::uint8_t& m : premarked) {
+            m = pick(0, 9) == 0 ? 1 : 0;
+        }
+        for (int threshold = -1; threshold <= k + 1; ++threshold) {
+            std::vector<std::uint8_t> want = premarked;
+            const int wantCount = pairwiseMarks(sets, threshold, want);
+            std::vector<std::uint8_t> got = premarked;
+            std::vector<int> seen;
+            const int gotCount =
+                markShared(sets, threshold, got, [&](int i) { seen.push_back(i); });
+            ASSERT_EQ(got, want) << "round " << round << " k " << k << " d " << threshold;
+            EXPECT_EQ(gotCount, wantCount);
+            ASSERT_EQ(seen.size(), file.size());
+            EXPECT_EQ(seen.back(), static_cast<int>(file.size()));
+        }
+    }
+}
+
+TEST(SharedMarks, SetsLargerThanAnEntryAreMarkedByTheSameRule) {
+    // Sets made by hand may hold more numbers than an entry: the plain rule marks them.
+    std::vector<NumberSet> sets(4);
+    sets[0].bits = {0xFFULL, 0};          // 1..8
+    sets[1].bits = {0xFF00ULL, 0};        // 9..16: nothing shared with the first
+    sets[2].bits = {0x0FF0ULL, 0};        // 5..12: 4 with each of them
+    sets[3].bits = {0x3FULL, 1ULL << 3};  // 1..6 and 68: 6 with the first
+    for (int threshold : {4, 5, 6}) {
+        std::vector<std::uint8_t> want;
+        std::vector<std::uint8_t> got;
+        EXPECT_EQ(markShared(sets, threshold, got), pairwiseMarks(sets, threshold, want));
+        EXPECT_EQ(got, want) << threshold;
     }
 }
 

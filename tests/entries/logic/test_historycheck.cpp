@@ -57,6 +57,23 @@ TEST(ResultLines, HeaderAndEntryLines) {
               "01 02 03 04 05 PB QH Match 5");
 }
 
+TEST(ResultLines, TheCheckHeadsEachDrawAsTheHeaderLineDoes) {
+    // Damaged dates too: a day or year out of its width, a month past the calendar.
+    const DrawRecord dates[] = {draw(5, 3, 2012, {}),  draw(31, 12, 1999, {}),
+                                draw(0, 1, 12, {}),    draw(123, 7, 12345, {}),
+                                draw(-4, 2, -1, {}),   draw(9, 0, 2012, {}),
+                                draw(9, 13, 2012, {}), draw(10, 10, 10000, {})};
+    for (const char* order : {"DDMMYY", "MMDDYY", "YYMMDD"}) {
+        entries::EntryGame g = testgame::lotto(6, 49);
+        g.dateorder = order;
+        HistoryCheck check(g, {});
+        for (const DrawRecord& d : dates) {
+            EXPECT_EQ(check.checkDraw(d).pages[0], QStringList{drawHeaderLine(d, order)})
+                << order << " " << d.day << "/" << d.month << "/" << d.year;
+        }
+    }
+}
+
 TEST(StatusLine, TwoBlanksStandBeforeTheNumberOfDraws) {
     EXPECT_EQ(checkStatusLine("10", 1), "Check 10 entries against  1 results.");
     EXPECT_EQ(checkStatusLine(" 12", 300), "Check  12 entries against  300 results.");
@@ -211,7 +228,7 @@ TEST(HistoryCheckRun, TheFastClassificationAgreesWithTheSharedClassifier) {
             return r;
         };
         std::vector<DrawRecord> list;
-        for (int e = 0; e < 80; ++e) {
+        for (int e = 0; e < 83; ++e) {  // five blocks of sixteen and three more
             list.push_back(numbers(e % 4 == 0 ? 20 : 0));
         }
         const HistoryCheck check(g, list);

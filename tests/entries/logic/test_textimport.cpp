@@ -1,8 +1,11 @@
 // Text import: line ends, the line normaliser, the checks with the first failing line, the
 // records written, and random input that must never crash or pass as entries by accident.
 #include <random>
+#include <utility>
 
 #include <gtest/gtest.h>
+
+#include <QBuffer>
 
 #include "entries/logic/textimport.h"
 #include "support/bytes.h"
@@ -168,6 +171,78 @@ TEST(ParseImport, MoreEntriesThanAFileHoldsAreRefusedWhole) {
     EXPECT_EQ(parsed.code, ImportCode::TooMany);
     EXPECT_EQ(parsed.failingLine, 32770);
     EXPECT_TRUE(parsed.entries.empty());
+}
+
+TEST(ParseImport, ReadingStopsAtTheFirstEntryPastTheLimit) {
+    // entries, then what follows them: the limit exactly and one past it, with lines that hold
+    // no entry around them, and a line past them that would be refused for its numbers.
+    struct Case {
+        int entries;
+        const char* tail;
+        ImportCode code;
+        int failingLine;  // among 2 * entries + 1 lines: a heading, then entry and blank pairs
+        bool shownPastLimit;
+    };
+    const Case cases[] = {
+        {32767, "", ImportCode::Ok, 0, false},
+        {32767, "no numbers here\n", ImportCode::Ok, 0, false},
+        {32768, "", ImportCode::TooMany, 2 * 32768, true},
+        {32768, "99 99 99\n", ImportCode::TooMany, 2 * 32768, true},
+        {32767, "99 99 99\n", ImportCode::OutOfRange, 2 * 32767 + 2, true},
+    };
+    for (const Case& c : cases) {
+        QByteArray text = "My entries\n";
+        for (int i = 0; i < c.entries; ++i) {
+            text += "1 2 3 4 5 6\n\n";
+        }
+        text += c.tail;
+        // Far more after them: none of it may be read once the file is decided.
+        const qsizetype decided = text.size();
+        if (c.code != ImportCode::Ok) {
+            text += QByteArray(4 * 1024 * 1024, 'x') + "\n1 2 3\n";
+        }
+        QBuffer in;
+        in.setData(text);
+        in.open(QIODevice::ReadOnly);
+        const ParsedImport parsed = parseImport(in, kSixPlain, text.size());
+        EXPECT_EQ(parsed.code, c.code) << c.entries << " " << c.tail;
+        EXPECT_EQ(parsed.failingLine, c.failingLine) << c.entries << " " << c.tail;
+        EXPECT_EQ(parsed.entries.size(), c.code == ImportCode::Ok ? std::size_t(c.entries) : 0u);
+        EXPECT_LT(in.pos(), decided + 64 * 1024) << c.entries << " " << c.tail;
+
+        in.seek(0);
+        const std::optional<EntryText> shown = readEntryText(in, false, text.size());
+        ASSERT_TRUE(shown.has_value());
+        EXPECT_EQ(shown->pastLimit, c.shownPastLimit);
+        // Up to the last entry an entry file can hold and the blank after it.
+        const qsizetype lines = c.shownPastLimit ? 2 * 32767 + 1 : textFileLines(text).size();
+        EXPECT_EQ(shown->lines.size(), lines) << c.entries << " " << c.tail;
+    }
+}
+
+TEST(ParseImport, ALineEndingPastTheBytesAllowedMakesTheFileNotValid) {
+    QByteArray text = "1 2 3 4 5 6\n" + QByteArray(100, ' ') + "\n1 2 3 4 5 6\n";
+    for (const auto& [allowed, code] : {std::pair{text.size(), ImportCode::Ok},
+                                        std::pair{text.size() - 14, ImportCode::NotValid}}) {
+        QBuffer in;
+        in.setData(text);
+        in.open(QIODevice::ReadOnly);
+        EXPECT_EQ(parseImport(in, kSixPlain, allowed).code, code) << allowed;
+        in.seek(0);
+        EXPECT_EQ(readEntryText(in, false, allowed).has_value(), code == ImportCode::Ok);
+    }
+}
+
+TEST(TextLines, LinesAndLineEndsSplitBetweenTwoBlocks) {
+    // The reader takes 64 KiB at a time: a CR at the end of one block and its LF at the start of
+    // the next; a line begun in one block and ended in the next.
+    const QByteArray crAtEnd(64 * 1024 - 1, 'a');
+    const QStringList lines = textFileLines(crAtEnd + "\r\nb\r\rc");
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0].size(), crAtEnd.size());
+    EXPECT_EQ(lines.mid(1), (QStringList{"b", "", "c"}));
+    const QByteArray before(64 * 1024 - 4, 'a');
+    EXPECT_EQ(textFileLines(before + "\nbcdefg\r\nh").mid(1), (QStringList{"bcdefg", "h"}));
 }
 
 TEST(ImportImage, DatedRecordsWithTheCountInRecordOne) {
