@@ -55,14 +55,6 @@ protected:
         w.Command3_Click();
         EXPECT_TRUE(messages().allAnswered());
     }
-    // Every file of the data folder with its bytes: a leftover temporary file shows here too.
-    std::map<QString, QByteArray> snapshot() const {
-        std::map<QString, QByteArray> all;
-        for (const QString& name : QDir(dataPath()).entryList(QDir::Files | QDir::Hidden)) {
-            all[name] = readFile(name);
-        }
-        return all;
-    }
 };
 
 TEST_F(ImportTest, LoadShowsTheDataFolderAndToday) {

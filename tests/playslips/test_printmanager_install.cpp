@@ -47,14 +47,6 @@ protected:
         w->requestTimeout = std::chrono::milliseconds(500);
         server.serve(kListPath, "Lotto 6/49#XWLotto.dat#");
     }
-    using Files = std::map<std::string, std::string>;
-    Files snapshot() const {
-        Files all;
-        for (const QString& name : QDir(dataPath()).entryList(QDir::Files | QDir::Hidden)) {
-            all[name.toStdString()] = readFile(name).toStdString();
-        }
-        return all;
-    }
 
     TestHttpServer server;
     PrintManager* w = nullptr;

@@ -1,6 +1,7 @@
 #include "support/kestrovatest.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 
 #include "platform/application.h"
@@ -107,6 +108,14 @@ void KestrovaTest::writeFile(const QString& name, const QByteArray& bytes) const
 QByteArray KestrovaTest::readFile(const QString& name) const {
     QFile f(file(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+KestrovaTest::Files KestrovaTest::snapshot() const {
+    Files all;
+    for (const QString& name : QDir(dataPath()).entryList(QDir::Files | QDir::Hidden)) {
+        all[name.toStdString()] = readFile(name).toStdString();
+    }
+    return all;
 }
 
 bool KestrovaTest::exists(const QString& name) const {

@@ -3,8 +3,10 @@
 // fresh module state, no file faults armed, scripted message boxes, a recording printer,
 // recorded sounds and shell calls, and a fixed clock.
 #include <deque>
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +54,10 @@ protected:
     void writeFile(const QString& name, const QByteArray& bytes) const;
     QByteArray readFile(const QString& name) const;
     bool exists(const QString& name) const;
+    // Every file of the data folder with its bytes, hidden ones too: a received or temporary
+    // file left behind shows here.
+    using Files = std::map<std::string, std::string>;
+    Files snapshot() const;
 
     MessageScript& messages() { return *messages_; }
     platform::RecordingPrinterSystem& printer() { return *printer_; }

@@ -47,15 +47,6 @@ protected:
         w.Check[8]->setChecked(false);
         return w;
     }
-    // Every file of the data folder with its bytes: a received file left anywhere shows here.
-    using Files = std::map<std::string, std::string>;
-    Files snapshot() const {
-        Files all;
-        for (const QString& name : QDir(dataPath()).entryList(QDir::Files | QDir::Hidden)) {
-            all[name.toStdString()] = readFile(name).toStdString();
-        }
-        return all;
-    }
 
     TestHttpServer server;
     const QByteArray kLocalPowerball = history(4);
