@@ -154,20 +154,20 @@ TEST_F(UpgradeReceived, NoWholeSoundRecordIsRefusedAndNothingKept) {
         {"major negative", version(-1, 0, 0)},
     };
     Form1& main = startChecking();
-    const Files before = snapshot();
+    const Files before = dataFiles();
     for (const auto& [what, reply] : cases) {
         SCOPED_TRACE(what);
         server.serve(kVersionPath, reply);
         messages().expect(kCannotAccess);
         main.mnuUpgrade_Click();
         EXPECT_TRUE(main.mnuUpgrade->isEnabled());
-        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(dataFiles(), before);
     }
 }
 
 TEST_F(UpgradeReceived, ALeftoverOfAnEndedCheckIsRemovedBeforeTheTransferStarts) {
     Form1& main = startChecking();
-    const Files before = snapshot();
+    const Files before = dataFiles();
     writeFile("RXWversion.rtl.part", version(9, 0, 0));
     server.serveAndStallAfter(kVersionPath, version(2, 0, 0), 2);
     bool leftoverAtRequest = true;
@@ -177,7 +177,7 @@ TEST_F(UpgradeReceived, ALeftoverOfAnEndedCheckIsRemovedBeforeTheTransferStarts)
     messages().expect(kFailed);
     main.mnuUpgrade_Click();
     EXPECT_FALSE(leftoverAtRequest);
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dataFiles(), before);
 }
 
 // A failure of the data folder is no failed transfer: it is told with the system's reason, and
@@ -190,20 +190,20 @@ TEST_F(UpgradeReceived, AFileThatCannotBeWrittenOrNamedIsToldAsNotSavedAndLeaves
     };
     server.serve(kVersionPath, version(2, 0, 0));
     Form1& main = startChecking();
-    const Files before = snapshot();
+    const Files before = dataFiles();
     for (const auto& [what, step] : cases) {
         SCOPED_TRACE(what);
         fileFaults().failAt(step, 1);
         messages().expect(kNotSaved + FileFaults::reason(step));
         main.mnuUpgrade_Click();
         EXPECT_TRUE(main.mnuUpgrade->isEnabled());
-        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(dataFiles(), before);
         EXPECT_TRUE(webPagesOpened.isEmpty());
     }
     // The same server, the data folder mended: the check goes on as before.
     messages().expect(kNewer, MsgAnswer::No);
     main.mnuUpgrade_Click();
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dataFiles(), before);
 }
 
 TEST_F(UpgradeReceived, AVersionFileThePlayerMayOnlyReadIsNeitherReplacedNorDeleted) {
@@ -211,11 +211,11 @@ TEST_F(UpgradeReceived, AVersionFileThePlayerMayOnlyReadIsNeitherReplacedNorDele
     ASSERT_TRUE(QFile::setPermissions(file("RXWversion.rtl"), QFileDevice::ReadOwner));
     server.serve(kVersionPath, version(2, 0, 0));
     Form1& main = startChecking();
-    const Files before = snapshot();
+    const Files before = dataFiles();
     messages().expect(kNotSaved + QStringLiteral("%1 is read-only").arg(file("RXWversion.rtl")));
     main.mnuUpgrade_Click();
     EXPECT_TRUE(main.mnuUpgrade->isEnabled());
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dataFiles(), before);
     EXPECT_FALSE(QFile::permissions(file("RXWversion.rtl")).testFlag(QFileDevice::WriteOwner));
 }
 

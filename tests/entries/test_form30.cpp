@@ -126,10 +126,10 @@ class Refusals : public ImportTest, public ::testing::WithParamInterface<Refusal
 TEST_P(Refusals, SayWhyAndWriteNothing) {
     startGame(6, 49, 10);
     Form30& w = importer();
-    const auto before = snapshot();
+    const auto before = dataFiles();
     choose(w, "bad.txt", GetParam().text);
     import(w, {QString::fromUtf8(GetParam().message)});
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dataFiles(), before);
     EXPECT_TRUE(w.Command3->isEnabled());
 }
 
@@ -147,12 +147,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ImportTest, NoFileChosenAndAFileThatCannotBeRead) {
     startGame(6, 49, 10);
     Form30& w = importer();
-    const auto before = snapshot();
+    const auto before = dataFiles();
     import(w, {"You have not selected a file"});
     choose(w, "gone.txt", "1 2 3 4 5 6 7\n");
     QFile::remove(file("texts/gone.txt"));
     import(w, {"Your txt file is not valid"});
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dataFiles(), before);
 }
 
 TEST_F(ImportTest, TooManyEntriesAreRefusedBeforeAnythingIsWritten) {
@@ -165,10 +165,10 @@ TEST_F(ImportTest, TooManyEntriesAreRefusedBeforeAnythingIsWritten) {
     choose(w, "big.txt", text + "and more lines\n");
     // The list stops where the entries an entry file can hold end.
     EXPECT_EQ(w.List2->count(), 32767);
-    const auto before = snapshot();
+    const auto before = dataFiles();
     import(w, {"This file holds more than 32767 entries, more than an entry file can hold. "
                "Nothing was imported."});
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dataFiles(), before);
 }
 
 TEST_F(ImportTest, ADateWithEntriesIsRefusedAndAnEmptyOneIsReplaced) {
@@ -221,12 +221,12 @@ TEST_P(ImportFaults, AFailedWriteIsReportedAndLeavesNoFile) {
     startGame(6, 49, 10);
     Form30& w = importer();
     choose(w, "e.txt", "1 2 3 4 5 6 7\n");
-    const auto before = snapshot();
+    const auto before = dataFiles();
     fileFaults().failAt(GetParam(), 1);
     import(w, {QStringLiteral("The entries could not be written to Lotto05Mar2012.lot (%1). "
                               "Nothing was imported.")
                    .arg(FileFaults::reason(GetParam()))});
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dataFiles(), before);
     EXPECT_FALSE(m1().entriesimported);
     EXPECT_TRUE(w.Command3->isEnabled());
 }
@@ -273,10 +273,10 @@ TEST_F(ImportTest, AGameNameNeverLeadsTheEntryFileOutOfTheDataFolder) {
     m1().gamename = QStringLiteral("texts/../../Lotto");
     Form30& w = importer();
     choose(w, "e.txt", "1 2 3 4 5 6 7\n");
-    const auto before = snapshot();
+    const auto before = dataFiles();
     import(w, {"The entry file of this game would lie outside the program's folder. Nothing was "
                "imported."});
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dataFiles(), before);
     EXPECT_FALSE(QFile::exists(dataPath() + "/../Lotto05Mar2012.lot"));
 }
 
@@ -291,10 +291,10 @@ TEST_F(ImportTest, RandomFilesAreRefusedWithoutWritingAnything) {
             c = static_cast<char>(byte(random));
         }
         choose(w, "random.txt", text);
-        const auto before = snapshot();
+        const auto before = dataFiles();
         const ImportCode code = w.validate();
         ASSERT_NE(code, ImportCode::Ok) << round;
         import(w, {importMessage(code)});
-        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(dataFiles(), before);
     }
 }

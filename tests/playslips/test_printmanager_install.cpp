@@ -58,7 +58,7 @@ TEST_P(InstallHeader, OnlyValuesTheSettingsWindowOffersAreInstalled) {
     const QByteArray served = fixture::slip(h.width, -1, 0, h.boards, h.length);
     writeFile("Lotto.dat", old);
     writeFile("Lottoadjusts.dat", fixture::le32(0) + fixture::le32(0));
-    Files expected = snapshot();
+    Files expected = dataFiles();
     if (h.installed) {
         expected["Lotto.dat"] = served.toStdString();
     }
@@ -68,7 +68,7 @@ TEST_P(InstallHeader, OnlyValuesTheSettingsWindowOffersAreInstalled) {
     messages().expect(kConfirm, MsgAnswer::Yes);
     messages().expect(h.installed ? QStringLiteral("Done") : QStringLiteral("Download Failed"));
     w->Command6_Click();
-    EXPECT_EQ(snapshot(), expected);
+    EXPECT_EQ(dataFiles(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

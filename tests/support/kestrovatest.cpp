@@ -110,7 +110,7 @@ QByteArray KestrovaTest::readFile(const QString& name) const {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-KestrovaTest::Files KestrovaTest::snapshot() const {
+KestrovaTest::Files KestrovaTest::dataFiles() const {
     Files all;
     for (const QString& name : QDir(dataPath()).entryList(QDir::Files | QDir::Hidden)) {
         all[name.toStdString()] = readFile(name).toStdString();

@@ -57,7 +57,7 @@ protected:
     // Every file of the data folder with its bytes, hidden ones too: a received or temporary
     // file left behind shows here.
     using Files = std::map<std::string, std::string>;
-    Files snapshot() const;
+    Files dataFiles() const;
 
     MessageScript& messages() { return *messages_; }
     platform::RecordingPrinterSystem& printer() { return *printer_; }

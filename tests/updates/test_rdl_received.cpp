@@ -70,13 +70,13 @@ class HostileReply : public Received, public ::testing::WithParamInterface<Hosti
 
 TEST_P(HostileReply, IsADamagedDownloadAndLeavesNothingBehind) {
     writeHistories();
-    const Files before = snapshot();
+    const Files before = dataFiles();
     server.serve(kPowerballPath, GetParam().body);
     RDL& w = open();
     messages().expect(kCorrupt, MsgAnswer::Yes);
     w.Command1_Click();
     EXPECT_EQ(w.Label1->text(), "Some Selected Results Failed to Download.");
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dataFiles(), before);
 }
 
 struct Histories : UpdatesTest {
@@ -102,18 +102,18 @@ TEST_F(Received, DrawsAfterTheCountedOnesAreInstalledAsTheyCame) {
     // As a deletion leaves a history: the last draw moved down, its old record still there.
     const QByteArray served = withCount(kSeven, 6);
     writeHistories();
-    Files expected = snapshot();
+    Files expected = dataFiles();
     expected["Powerball.rtl"] = served.toStdString();
     server.serve(kPowerballPath, served);
     RDL& w = open();
     w.Command1_Click();
     EXPECT_EQ(w.Label1->text(), "All Selected Results Downloaded Successfully.");
-    EXPECT_EQ(snapshot(), expected);
+    EXPECT_EQ(dataFiles(), expected);
 }
 
 TEST_F(Received, ALeftoverOfAnEndedRunIsRemovedBeforeTheTransferStarts) {
     writeHistories();
-    const Files before = snapshot();
+    const Files before = dataFiles();
     writeFile("XWQPowerball.rtl.part", kSeven.left(100));
     server.serveAndStallAfter(kPowerballPath, kSeven, 56);
     RDL& w = open();
@@ -126,14 +126,14 @@ TEST_F(Received, ALeftoverOfAnEndedRunIsRemovedBeforeTheTransferStarts) {
         MsgAnswer::No);
     w.Command1_Click();
     EXPECT_FALSE(leftoverAtRequest);
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dataFiles(), before);
 }
 
 class SaveFailure : public Received, public ::testing::WithParamInterface<Step> {};
 
 TEST_P(SaveFailure, IsToldWithItsReasonNotAsATransferFailure) {
     writeHistories();
-    const Files before = snapshot();
+    const Files before = dataFiles();
     server.serve(kPowerballPath, history(20));
     RDL& w = open();
     fileFaults().failAt(GetParam(), 1);
@@ -141,7 +141,7 @@ TEST_P(SaveFailure, IsToldWithItsReasonNotAsATransferFailure) {
     w.Command1_Click();
     EXPECT_EQ(w.Label1->text(), kFailedSome);
     EXPECT_EQ(server.requests("/dwnld/XWQPowerball.rtl"), 0);
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dataFiles(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, SaveFailure, ::testing::Values(Step::Write, Step::Flush),
@@ -157,13 +157,13 @@ TEST_F(Received, OnARealFullDiskTheSystemsReasonIsShown) {
     }
     writeHistories();
     ASSERT_TRUE(disk.fill());
-    const Files before = snapshot();
+    const Files before = dataFiles();
     server.serve(kPowerballPath, history(200));
     RDL& w = open();
     messages().expect(QString::fromLatin1(kNotSaved).arg(qt_error_string(ENOSPC)));
     w.Command1_Click();
     EXPECT_EQ(w.Label1->text(), kFailedSome);
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dataFiles(), before);
 }
 
 // The bar shows what was done: a game whose file the data folder refused, however far its transfer
@@ -183,7 +183,7 @@ class ProgressAfterASaveFailure : public Received, public ::testing::WithParamIn
 
 TEST_P(ProgressAfterASaveFailure, ShowsNothingDone) {
     writeHistories();
-    const Files before = snapshot();
+    const Files before = dataFiles();
     server.serve(kPowerballPath, history(20));
     RDL& w = open();
     int highest = 0;
@@ -195,7 +195,7 @@ TEST_P(ProgressAfterASaveFailure, ShowsNothingDone) {
     w.Command1_Click();
     EXPECT_GT(highest, 0);
     EXPECT_EQ(w.ProgressBar1->value(), 0);
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dataFiles(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
