@@ -64,6 +64,7 @@ struct Options {
     bool anneal = false;                   // anneal the file's design down at a fixed size
     int restarts = 1;                      // tries per size of --anneal (0: until stopped)
     fs::path keep;                         // every smaller proven design found, by size
+    bool walk = false;                     // --anneal: a failed try's state, repaired, goes on
 };
 
 Options globalOptions;
@@ -602,8 +603,20 @@ Design annealFromFile(const Job& job, const Options& opt) {
         say("  %d-%d-%d-%d: try %d at %d: %llu unmet at the start, %llu left (%.0fs)\n", job.k,
             job.d, job.m, job.n, attempt, target, static_cast<unsigned long long>(left),
             static_cast<unsigned long long>(a.cost()), secs);
-        if (!closed)
+        if (!closed) {
+            if (opt.walk) {
+                // The try's best state, repaired, is another design of the same size: the next
+                // try starts from it and so takes other blocks out.
+                a.repair(rng);
+                a.removeRedundantBlocks();
+                std::vector<Block> moved = a.blocks();
+                dedupe(moved);
+                if (moved.size() <= proven.size() &&
+                    wheeldesign::countUnmetDraws(moved, job.n, job.d, job.m) == 0)
+                    proven = std::move(moved);
+            }
             continue;
+        }
         std::vector<Block> blocks = a.blocks();
         dedupe(blocks);
         if (wheeldesign::countUnmetDraws(blocks, job.n, job.d, job.m) != 0)
@@ -696,7 +709,8 @@ int usage() {
         "                [--ilp-seconds S] [--ilp-nodes N] [--polish]\n"
         "                [--finish] [--from-file]\n"
         "                [--exchange] [--rebuild R] [--centre C]\n"
-        "                [--anneal] [--restarts N] [--keep DIR] [--limit N]\n");
+        "                [--anneal] [--restarts N] [--walk] [--keep DIR]\n"
+        "                [--limit N]\n");
     return 2;
 }
 
@@ -752,6 +766,8 @@ int main(int argc, char** argv) {
             opt.anneal = true;
         else if (a == "--restarts")
             opt.restarts = std::max(0, std::stoi(value()));
+        else if (a == "--walk")
+            opt.walk = true;
         else if (a == "--keep")
             opt.keep = value();
         else if (a == "--from-file")
