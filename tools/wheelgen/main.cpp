@@ -61,6 +61,10 @@ struct Options {
     bool exchange = false;                 // block exchanges on the design found or the file's
     int centre = 0;                        // numbers in a neighbourhood's centre (0: k)
     int rebuild = 0;                       // blocks out per rebuilt neighbourhood (0: off)
+    bool anneal = false;                   // anneal the file's design down at a fixed size
+    int restarts = 1;                      // tries per size of --anneal (0: until stopped)
+    fs::path keep;                         // every smaller proven design found, by size
+    bool walk = false;                     // --anneal: a failed try's state, repaired, goes on
 };
 
 Options globalOptions;
@@ -551,12 +555,91 @@ Design rebuildFromFile(const Job& job, const Options& opt) {
     return {std::move(blocks), "neighbourhoods rebuilt from the file"};
 }
 
+bool writeWholeFile(const fs::path& path, const std::string& text);
+
+// Every smaller proven design is kept as k-d-m-n.<size>.whl in --keep, below E too, so that a
+// run stopped at any time leaves its best and constructions can use designs of any size.
+void keepDesign(const Job& job, const Options& opt, std::vector<Block> blocks) {
+    if (opt.keep.empty())
+        return;
+    sortBlocks(blocks);
+    const std::string text = wheeldesign::formatWheel(blocks);
+    const int lines = static_cast<int>(blocks.size());
+    if (!wheeldesign::verifyWheelText(text, {job.k, job.d, job.m, job.n, lines}).ok)
+        return;
+    const std::string name = std::to_string(job.k) + "-" + std::to_string(job.d) + "-" +
+                             std::to_string(job.m) + "-" + std::to_string(job.n) + "." +
+                             std::to_string(lines) + ".whl";
+    std::error_code ec;
+    fs::create_directories(opt.keep, ec);
+    if (!writeWholeFile(opt.keep / name, text))
+        say("  %s: WRITE FAILED\n", (opt.keep / name).c_str());
+}
+
+// The row's file taken down by annealing at a fixed size: each try starts from the smallest
+// proven design less its weakest blocks (the cooling cycles reheat from the best state within a
+// try); a closed size is proven, kept, and the next try aims one block lower. --limit fixes the
+// first size (the file's size less one by default).
+Design annealFromFile(const Job& job, const Options& opt) {
+    const Problem p{job.n, job.k, job.d, job.m};
+    std::vector<Block> proven = fileBlocks(job, opt);
+    if (proven.empty())
+        return {};
+    const std::size_t startSize = proven.size();
+    Rng rng(jobSeed(opt.seed, job.k, job.d, job.m, job.n, 17));
+    Annealer a(p);
+    int target = opt.limit > 0 ? opt.limit : static_cast<int>(proven.size()) - 1;
+    const double work = opt.effort * 1.5e9;
+    const auto began = std::chrono::steady_clock::now();
+    for (int attempt = 1; opt.restarts == 0 || attempt <= opt.restarts; ++attempt) {
+        a.setBlocks(proven);
+        while (static_cast<int>(a.blocks().size()) > target)
+            a.removeWeakestBlock();
+        const std::vector<Block> start = a.blocks();
+        const std::uint64_t left = a.cost();
+        const bool closed = annealAt(a, p, target, work, rng, &start);
+        const double secs =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+        say("  %d-%d-%d-%d: try %d at %d: %llu unmet at the start, %llu left (%.0fs)\n", job.k,
+            job.d, job.m, job.n, attempt, target, static_cast<unsigned long long>(left),
+            static_cast<unsigned long long>(a.cost()), secs);
+        if (!closed) {
+            if (opt.walk) {
+                // The try's best state, repaired, is another design of the same size: the next
+                // try starts from it and so takes other blocks out.
+                a.repair(rng);
+                a.removeRedundantBlocks();
+                std::vector<Block> moved = a.blocks();
+                dedupe(moved);
+                if (moved.size() <= proven.size() &&
+                    wheeldesign::countUnmetDraws(moved, job.n, job.d, job.m) == 0)
+                    proven = std::move(moved);
+            }
+            continue;
+        }
+        std::vector<Block> blocks = a.blocks();
+        dedupe(blocks);
+        if (wheeldesign::countUnmetDraws(blocks, job.n, job.d, job.m) != 0)
+            continue;
+        proven = std::move(blocks);
+        keepDesign(job, opt, proven);
+        say("  %d-%d-%d-%d: PROVEN at %zu\n", job.k, job.d, job.m, job.n, proven.size());
+        target = static_cast<int>(proven.size()) - 1;
+        attempt = 0;
+    }
+    if (proven.size() >= startSize)
+        return {};
+    return {std::move(proven), "annealed down from the file"};
+}
+
 Design generateBest(const Job& job, const Options& opt) {
     const Problem p{job.n, job.k, job.d, job.m};
     if (job.d == job.k && job.m == job.k)
         return {fullWheel(job.n, job.k), "enumeration"};
     if (!opt.orbitGroups.empty())
         return orbitDesign(job, opt);
+    if (opt.anneal)
+        return annealFromFile(job, opt);
     if (opt.rebuild > 0)
         return rebuildFromFile(job, opt);
     if (opt.exchange)
@@ -626,6 +709,7 @@ int usage() {
         "                [--ilp-seconds S] [--ilp-nodes N] [--polish]\n"
         "                [--finish] [--from-file]\n"
         "                [--exchange] [--rebuild R] [--centre C]\n"
+        "                [--anneal] [--restarts N] [--walk] [--keep DIR]\n"
         "                [--limit N]\n");
     return 2;
 }
@@ -678,6 +762,14 @@ int main(int argc, char** argv) {
             opt.centre = std::stoi(value());
         else if (a == "--rebuild")
             opt.rebuild = std::max(1, std::stoi(value()));
+        else if (a == "--anneal")
+            opt.anneal = true;
+        else if (a == "--restarts")
+            opt.restarts = std::max(0, std::stoi(value()));
+        else if (a == "--walk")
+            opt.walk = true;
+        else if (a == "--keep")
+            opt.keep = value();
         else if (a == "--from-file")
             opt.fromFile = true;
         else if (a == "--polish")
@@ -766,6 +858,7 @@ int main(int argc, char** argv) {
                 ++failures;
                 continue;
             }
+            keepDesign(job, opt, design.blocks);
             std::string action = "written";
             const bool keep = have > 0 && have <= lines && !opt.force;
             if (keep) {
