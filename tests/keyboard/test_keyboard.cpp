@@ -6,18 +6,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "allwindows.h"
 #include "app/Form1.h"
-#include "app/appwindows.h"
-#include "entries/entrieswindows.h"
-#include "pick34/pick34windows.h"
 #include "platform/events.h"
 #include "platform/windows.h"
-#include "playslips/playslipswindows.h"
 #include "shared/gamerecord.h"
 #include "shared/module1.h"
 #include "support/kestrovatest.h"
-#include "updates/updateswindows.h"
-#include "wheels/wheelwindows.h"
 
 namespace wn = windownames;
 using platform::Windows;
@@ -91,12 +86,7 @@ class EveryWindow : public KestrovaTest, public ::testing::WithParamInterface<Wi
 protected:
     void SetUp() override {
         KestrovaTest::SetUp();
-        registerAppWindows();
-        registerWheelWindows();
-        registerPick34Windows();
-        registerEntriesWindows();
-        registerUpdatesWindows();
-        registerPlayslipsWindows();
+        registerAllWindows();
         writeFile(QStringLiteral("game1.dat"), lotto().toBytes());
         m1().printersfrommain = true;
         m1().pickgame = 3;

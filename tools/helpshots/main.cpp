@@ -17,13 +17,11 @@
 #include <functional>
 #include <memory>
 
+#include "allwindows.h"
 #include "app/Form1.h"
-#include "app/appwindows.h"
 #include "entries/Form30.h"
 #include "entries/Form4.h"
-#include "entries/entrieswindows.h"
 #include "pick34/Pick3.h"
-#include "pick34/pick34windows.h"
 #include "platform/application.h"
 #include "platform/clock.h"
 #include "platform/events.h"
@@ -33,12 +31,9 @@
 #include "platform/windows.h"
 #include "playslips/PrintManager.h"
 #include "playslips/configure.h"
-#include "playslips/playslipswindows.h"
 #include "sampledata.h"
 #include "shared/module1.h"
 #include "support/printqueue.h"
-#include "updates/updateswindows.h"
-#include "wheels/wheelwindows.h"
 
 using platform::Form;
 using platform::Windows;
@@ -222,12 +217,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    registerAppWindows();
-    registerWheelWindows();
-    registerPick34Windows();
-    registerEntriesWindows();
-    registerUpdatesWindows();
-    registerPlayslipsWindows();
+    registerAllWindows();
     Windows::show(Form1::kName);
     QTimer::singleShot(300, &application, [&] {
         shootAll();
