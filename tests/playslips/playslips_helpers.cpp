@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/appwindows.h"
+#include "platform/webservers.h"
 #include "platform/windows.h"
 #include "playslips/playslipswindows.h"
 #include "shared/module1.h"
@@ -28,6 +29,14 @@ void PlayslipTest::setGame(const QString& name, int mainpool, int bonuspool) {
 
 QString PlayslipTest::m1GameName() {
     return m1().gamename;
+}
+
+PrintManager& PlayslipTest::openPrintManager(const QString& servers) {
+    if (!servers.isEmpty()) {
+        platform::setWebServers({servers, servers, servers});
+    }
+    platform::Windows::get<Form1>(Form1::kName)->mnuTicketPrinting_Click();
+    return *platform::Windows::live<PrintManager>(PrintManager::kName);
 }
 
 configure& PlayslipTest::open() {

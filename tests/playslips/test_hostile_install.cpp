@@ -26,9 +26,7 @@ class HostilePlayslips : public PlayslipTest, public ::testing::WithParamInterfa
 protected:
     void SetUp() override {
         PlayslipTest::SetUp();
-        platform::setWebServers({server.url(), server.url(), server.url()});
-        Windows::get<Form1>(Form1::kName)->mnuTicketPrinting_Click();
-        w = Windows::live<PrintManager>(PrintManager::kName);
+        w = &openPrintManager(server.url());
         w->requestTimeout = hostile::kProgressTimeout;
         w->requestLimit = hostile::kWholeRequest;
         writeFile("Lotto.dat", old);

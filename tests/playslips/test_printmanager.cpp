@@ -40,10 +40,6 @@ protected:
         m1().mainperentry = 2;
         m1().bonusperentry = 1;
     }
-    PrintManager& openManager() {
-        Windows::get<Form1>(Form1::kName)->mnuTicketPrinting_Click();
-        return *Windows::live<PrintManager>(PrintManager::kName);
-    }
     // An entry file open in the main window: entry i is (i, i + 10) with extra (i % 10) + 1.
     void openEntries(int n) {
         QByteArray bytes;
@@ -73,7 +69,7 @@ void expectMark(const platform::PrintedLine& l, double x1, double y1, double x2,
 }
 
 TEST_F(PrintManagerTest, FirstOpeningCreatesTheEmptyAdjustmentsFileAndShowsNoAdjustment) {
-    PrintManager& w = openManager();
+    PrintManager& w = openPrintManager();
     EXPECT_FALSE(Windows::find(Form1::kName)->isEnabled());
     EXPECT_EQ(w.windowTitle(), "Playslip Printing Manager for Lotto");
     EXPECT_EQ(w.Frame1->title(), "Global Printing Adjustments for Lotto - All Values in mm");
@@ -89,7 +85,7 @@ TEST_F(PrintManagerTest, FirstOpeningCreatesTheEmptyAdjustmentsFileAndShowsNoAdj
 
 TEST_F(PrintManagerTest, StoredAdjustmentShowsInTheBoxesOfItsDirections) {
     writeFile("Lottoadjusts.dat", fixture::single(2.0F) + fixture::single(-1.5F));
-    PrintManager& w = openManager();
+    PrintManager& w = openPrintManager();
     EXPECT_EQ(w.Text1->text(), "2");
     EXPECT_EQ(w.Text2->text(), "0");
     EXPECT_EQ(w.Text3->text(), "0");
@@ -99,7 +95,7 @@ TEST_F(PrintManagerTest, StoredAdjustmentShowsInTheBoxesOfItsDirections) {
 TEST_F(PrintManagerTest, WithoutAPrinterThePrintButtonsStayOff) {
     m1().printeravailable = false;
     messages().expect(QStringLiteral("Cannot find a printer"));
-    PrintManager& w = openManager();
+    PrintManager& w = openPrintManager();
     EXPECT_FALSE(w.Command2->isEnabled());
     EXPECT_FALSE(w.Command3->isEnabled());
     EXPECT_TRUE(w.Command5->isEnabled());
@@ -107,7 +103,7 @@ TEST_F(PrintManagerTest, WithoutAPrinterThePrintButtonsStayOff) {
 }
 
 TEST_F(PrintManagerTest, SaveWritesTheRecordOrRefusesWithoutWriting) {
-    PrintManager& w = openManager();
+    PrintManager& w = openPrintManager();
     const auto save = [&](const char* up, const char* down, const char* left, const char* right,
                           const QString& message) {
         w.Text1->setText(QString::fromLatin1(up));
@@ -140,7 +136,7 @@ class PrintManagerWriteFailure : public PrintManagerTest,
 TEST_P(PrintManagerWriteFailure, SaveReportsItAndKeepsTheStoredAdjustment) {
     const QByteArray stored = fixture::single(1.0F) + fixture::single(0.0F);
     writeFile("Lottoadjusts.dat", stored);
-    PrintManager& w = openManager();
+    PrintManager& w = openPrintManager();
     w.Text3->setText(QStringLiteral("4"));
     fileFaults().failAt(GetParam(), 1);
     messages().expect(QStringLiteral("The adjustments were not saved. ") +
@@ -159,7 +155,7 @@ TEST_P(AdjustFileCreationFailure, IsReportedAtOpening) {
     fileFaults().failAt(GetParam(), 1);
     messages().expect(QStringLiteral("The adjustments file of this game could not be created. ") +
                       FileFaults::reason(GetParam()));
-    PrintManager& w = openManager();
+    PrintManager& w = openPrintManager();
     EXPECT_FALSE(exists("Lottoadjusts.dat"));
     EXPECT_EQ(w.Text1->text(), "0");
 }
@@ -170,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, AdjustFileCreationFailure,
 TEST_F(PrintManagerTest, SevenEntriesOnThreeBoardsAreThreeSlipsMarkedWhereComputed) {
     writeFile("Lotto.dat", slipFixture(3, -1, 0, 35, 200));
     openEntries(7);
-    PrintManager& w = openManager();
+    PrintManager& w = openPrintManager();
     w.Option3->setChecked(true);
     w.Command2_Click();
     const auto& docs = printer().documents();
@@ -195,7 +191,7 @@ TEST_F(PrintManagerTest, EachAdjustmentChoiceMovesTheMarks) {
     writeFile("Lotto.dat", slipFixture(3));
     writeFile("Lottoadjusts.dat", fixture::single(2.0F) + fixture::single(0.0F));
     openEntries(1);
-    PrintManager& w = openManager();
+    PrintManager& w = openPrintManager();
     w.Text1->setText(QStringLiteral("0"));
     w.Text3->setText(QStringLiteral("1"));  // typed, not saved
     const struct {
@@ -222,7 +218,7 @@ TEST_F(PrintManagerTest, EachAdjustmentChoiceMovesTheMarks) {
 }
 
 TEST_F(PrintManagerTest, NothingIsPrintedWhenTheRunCannotBeComplete) {
-    PrintManager& w = openManager();
+    PrintManager& w = openPrintManager();
     messages().expect(QStringLiteral("There are no entries listed to print!"));
     w.Command2_Click();
 
@@ -250,7 +246,7 @@ TEST_F(PrintManagerTest, NothingIsPrintedWhenTheRunCannotBeComplete) {
 TEST_F(PrintManagerTest, APrinterFailureDropsTheSlipItHappenedInAndStops) {
     writeFile("Lotto.dat", slipFixture(3));
     openEntries(7);
-    PrintManager& w = openManager();
+    PrintManager& w = openPrintManager();
     // Slip 1 takes 11 steps (width, 9 marks, end); fail in the middle of slip 2.
     printer().failAtStep(16);
     messages().expect(QStringLiteral("There seems to be an unexpected print error."));
@@ -264,7 +260,7 @@ TEST_F(PrintManagerTest, APrinterFailureDropsTheSlipItHappenedInAndStops) {
 TEST_F(PrintManagerTest, SlipLayoutPrintsEveryStoredMarkOnOnePage) {
     QByteArray slip = slipFixture(5, -1, 0, 0, 0);
     writeFile("Lotto.dat", slip);
-    PrintManager& w = openManager();
+    PrintManager& w = openPrintManager();
     w.Option1->setChecked(true);
     w.Text1->setText(QStringLiteral("1"));
     w.Command3_Click();
@@ -298,7 +294,7 @@ TEST_F(PrintManagerTest, AnExtraFromTheMainPoolIsMarkedAtItsMainPosition) {
     }
     writeFile("Lotto.dat", slip);
     openEntries(1);  // (1, 11), extra 2
-    PrintManager& w = openManager();
+    PrintManager& w = openPrintManager();
     w.Command2_Click();
     ASSERT_EQ(printer().documents().size(), 1U);
     const auto lines = marks(printer().documents()[0]);
@@ -307,7 +303,7 @@ TEST_F(PrintManagerTest, AnExtraFromTheMainPoolIsMarkedAtItsMainPosition) {
 }
 
 TEST_F(PrintManagerTest, CloseBoxIsCloseAndHandsBackToTheMainWindow) {
-    PrintManager& w = openManager();
+    PrintManager& w = openPrintManager();
     w.close();
     QTRY_COMPARE(Windows::find(PrintManager::kName), nullptr);
     EXPECT_TRUE(Windows::find(Form1::kName)->isEnabled());

@@ -34,9 +34,7 @@ class PlayslipDownload : public PlayslipTest {
 protected:
     void SetUp() override {
         PlayslipTest::SetUp();
-        platform::setWebServers({server.url(), server.url(), server.url()});
-        Windows::get<Form1>(Form1::kName)->mnuTicketPrinting_Click();
-        w = Windows::live<PrintManager>(PrintManager::kName);
+        w = &openPrintManager(server.url());
         w->requestTimeout = std::chrono::milliseconds(500);
         server.serve(kListPath, "Lotto 6/49#XWLotto.dat#\r\nDaily Game#XWDaily.dat#\r\n");
     }
