@@ -1,7 +1,5 @@
 // Checking whether a newer version of the program exists: the version file is fetched from the
 // download server and compared with the program's own version.
-#include <QFile>
-
 #include "app/Form1.h"
 #include "app/module1routines.h"
 #include "platform/application.h"
@@ -11,6 +9,7 @@
 #include "platform/shell.h"
 #include "platform/webservers.h"
 #include "shared/gamefiles.h"
+#include "shared/limitedread.h"
 #include "shared/module1.h"
 #include "shared/receivedfile.h"
 #include "shared/safefile.h"
@@ -81,23 +80,17 @@ void Form1::mnuUpgrade_Click() {
         msgBox(QStringLiteral("Download failed or aborted"));
         return;
     }
-    QFile file(received);
-    const QByteArray bytes =
-        file.open(QIODevice::ReadOnly) ? file.read(VersionRecord::kSize + 1) : QByteArray();
-    file.close();
+    // Read whole into memory and no longer needed on disk: the record is only compared.
+    const QByteArray bytes = readAtMost(received, VersionRecord::kSize).bytes;
+    removeFile(received);
     const VersionRecord remote = VersionRecord::fromBytes(bytes);
-    // Exactly one record, or it is no version file (a page, say) and is not kept.
+    // Exactly one record, or it is no version file (a page, say).
     if (bytes.size() != VersionRecord::kSize || !remote.plausible()) {
-        removeFile(received);
         failureExit();
         return;
     }
-    QString error;
-    if (!giveFinalName(received, path, &error)) {
-        removeFile(received);
-        notSaved(error);
-        return;
-    }
+    // A version file left under the final name by an earlier check is no part of this one; one
+    // the player may only read stays.
     removeFile(path);
     const platform::Version v = platform::appVersion();
     const VersionRecord own{static_cast<qint16>(v.major), static_cast<qint16>(v.minor),

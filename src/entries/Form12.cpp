@@ -260,17 +260,6 @@ void Form12::listEntries() {
     List1->viewport()->update();
 }
 
-void Form12::displaychecked(int index, bool checked, const DrawRecord& entry) {
-    auto* item = new QListWidgetItem(
-        filterLine(entry, m1().mainperentry, m1().bonusperentry, m1().extraballid, m1().gamename));
-    item->setFlags(kItemFlags);
-    item->setCheckState(Qt::Unchecked);
-    List1->addItem(item);
-    if (QListWidgetItem* line = List1->item(index)) {
-        line->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-    }
-}
-
 void Form12::List1_ItemCheck(int item) {
     if (!listfilled || item < 0 || static_cast<std::size_t>(item) >= checkflags.size()) {
         return;

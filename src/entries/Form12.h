@@ -35,8 +35,6 @@ public:
     void Command3_Click();  // Close
     void closeBox() override;
 
-    // Adds the line of one entry at the end of the list with its mark.
-    void displaychecked(int index, bool checked, const DrawRecord& entry);
     // Copies the open entry file to the work copy "temp.lot"; false (after saying so) when the
     // copy could not be written.
     bool setupfile();

@@ -15,6 +15,7 @@
 #include "platform/messagebox.h"
 #include "platform/windows.h"
 #include "shared/gamefiles.h"
+#include "shared/limitedread.h"
 #include "shared/module1.h"
 #include "shared/safefile.h"
 #include "shared/textforms.h"
@@ -26,6 +27,12 @@ namespace {
 
 // Far more than 32767 entry lines: a file that has not decided by then is not an entry file.
 constexpr qint64 kMostTextBytes = 16 * 1024 * 1024;
+
+// A picked file is read only when it is a regular file no larger than a text to import can be:
+// a pipe would block the window, a device never end.
+bool openText(const QString& path, QFile& file) {
+    return openAtMost(path, kMostTextBytes, file).outcome == LimitedRead::Outcome::Read;
+}
 
 bool cardgame() {
     return m1().gamename == kWildCardGame;
@@ -146,12 +153,11 @@ void Form30::view() {
         return;
     }
     importfile = QDir(File1->path()).filePath(name);
-    QFile file(importfile);
+    QFile file;
     // Lines past the first entry an entry file cannot hold are not shown: Import refuses the
     // file anyway.
-    const std::optional<EntryText> text = file.open(QIODevice::ReadOnly)
-                                              ? readEntryText(file, cardgame(), kMostTextBytes)
-                                              : std::nullopt;
+    const std::optional<EntryText> text =
+        openText(importfile, file) ? readEntryText(file, cardgame(), kMostTextBytes) : std::nullopt;
     if (!text) {
         msgBox(importMessage(ImportCode::NotValid));
         return;
@@ -170,8 +176,8 @@ ImportCode Form30::validate() {
         return ImportCode::NoFile;
     }
     importfile = QDir(File1->path()).filePath(name);
-    QFile file(importfile);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!openText(importfile, file)) {
         return ImportCode::NotValid;
     }
     const ImportRules rules{m1().mainperentry, m1().bonusperentry, m1().mainpool, m1().bonuspool,

@@ -1,6 +1,5 @@
 #include "shared/limitedread.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -15,7 +14,7 @@ LimitedRead tooLarge() {
 
 }  // namespace
 
-LimitedRead readAtMost(const QString& path, qint64 limit) {
+LimitedRead openAtMost(const QString& path, qint64 limit, QFile& file) {
     const QFileInfo info(path);
     if (!info.exists()) {
         return unreadable(QStringLiteral("%1 does not exist").arg(path));
@@ -26,9 +25,18 @@ LimitedRead readAtMost(const QString& path, qint64 limit) {
     if (info.size() > limit) {
         return tooLarge();
     }
-    QFile file(path);
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return unreadable(file.errorString());
+    }
+    return {LimitedRead::Outcome::Read, {}, {}};
+}
+
+LimitedRead readAtMost(const QString& path, qint64 limit) {
+    QFile file;
+    LimitedRead opened = openAtMost(path, limit, file);
+    if (opened.outcome != LimitedRead::Outcome::Read) {
+        return opened;
     }
     QByteArray bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError) {

@@ -44,10 +44,10 @@ public:
     // The status text of a transfer state; a completed transfer marks the data received, an
     // unknown state the transfer failed.
     QString inetstatetext(int state);
-    // Whether the file of this name in the data folder may replace the game's history, asking
-    // the player where the history would shrink or "Check Before Overwriting" is on;
-    // updatecancelled says whether a refusal was the player's.
-    bool checkdownloadedresults(const QString& fileName);
+    // Whether the received file, read once, may replace the game's history, asking the player
+    // where the history would shrink or "Check Before Overwriting" is on; updatecancelled says
+    // whether a refusal was the player's. The bytes checked are the bytes installed.
+    bool checkdownloadedresults(const QByteArray& received);
     bool running() const { return running_; }
 
     QMenuBar* menuBar;
@@ -80,8 +80,6 @@ public:
     std::chrono::milliseconds requestlimit = std::chrono::seconds(60);
 
 private:
-    // The same check of bytes already read, so that what is installed is what was checked.
-    bool checkReceived(const QByteArray& received);
     void makeTransfer();
     void startTransfer();
     void stopTransfer();

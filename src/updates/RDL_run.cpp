@@ -138,7 +138,7 @@ void RDL::runDownloads() {
                 return;
             }
             const QByteArray& bytes = read.bytes;
-            const bool accepted = checkReceived(bytes);
+            const bool accepted = checkdownloadedresults(bytes);
             // The received file goes whatever the outcome: a refused one must not be installed
             // by hand later, an accepted one is in the history now.
             removeFile(received);
@@ -187,10 +187,6 @@ void RDL::runDownloads() {
     }
 }
 
-bool RDL::checkdownloadedresults(const QString& fileName) {
-    return checkReceived(readAtMost(inDataFolder(fileName), kLargestResultsFile).bytes);
-}
-
 void RDL::notSaved(const QString& reason) {
     // Nothing of the game's file was kept, whatever the bar had reached.
     showProgress(0);
@@ -199,7 +195,7 @@ void RDL::notSaved(const QString& reason) {
     setIdle();
 }
 
-bool RDL::checkReceived(const QByteArray& received) {
+bool RDL::checkdownloadedresults(const QByteArray& received) {
     updatecancelled = false;
     const ResultsCheck check = checkResultsFile(received);
     if (!check.accepted()) {

@@ -5,11 +5,11 @@
 #include "platform/events.h"
 #include "platform/inet.h"
 #include "platform/webservers.h"
-#include "shared/drawrecord.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
 #include "shared/receivedfile.h"
 #include "updates/RDL.h"
+#include "updates/logic/resultscheck.h"
 #include "updates/logic/resultsnames.h"
 
 void RDL::makeTransfer() {
@@ -19,7 +19,7 @@ void RDL::makeTransfer() {
 
 void RDL::startTransfer() {
     Inet1->setRequestTimeout(requesttimeout);
-    Inet1->setLimits({qint64{kMaxRecordCount} * DrawRecord::kSize, requestlimit});
+    Inet1->setLimits({kLargestResultsFile, requestlimit});
     Inet1->execute(downloadurl);
 }
 

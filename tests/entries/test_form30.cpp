@@ -3,6 +3,8 @@
 #include <map>
 #include <random>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -151,6 +153,74 @@ TEST_F(ImportTest, NoFileChosenAndAFileThatCannotBeRead) {
     import(w, {"You have not selected a file"});
     choose(w, "gone.txt", "1 2 3 4 5 6 7\n");
     QFile::remove(file("texts/gone.txt"));
+    import(w, {"Your txt file is not valid"});
+    EXPECT_EQ(dataFiles(), before);
+}
+
+namespace {
+
+// An entry line, then lines of blanks up to `size` bytes, ending in `end`.
+QByteArray paddedText(qint64 size, const QByteArray& end) {
+    QByteArray text = "1 2 3 4 5 6 7\n";
+    text.reserve(size);
+    const QByteArray blanks = QByteArray(64 * 1024 - 1, ' ') + '\n';
+    while (text.size() + blanks.size() + end.size() <= size) {
+        text += blanks;
+    }
+    text += QByteArray(size - text.size() - end.size(), ' ') + end;
+    return text;
+}
+
+}  // namespace
+
+TEST_F(ImportTest, AFileOfSixteenMebibytesImportsAndOneOrTwoBytesMoreAreRefused) {
+    constexpr qint64 kLimit = 16 * 1024 * 1024;
+    struct Case {
+        qint64 size;
+        const char* end;
+    };
+    startGame(6, 49, 10);
+    Form30& w = importer();
+    int day = 5;
+    // The ends without a line end, and each at the limit, are the reader's own test.
+    for (const Case& c : {Case{kLimit, "\n"}, Case{kLimit + 1, "\n"}, Case{kLimit + 1, ""},
+                          Case{kLimit + 2, "\r\n"}}) {
+        SCOPED_TRACE(c.size - kLimit);
+        SCOPED_TRACE(c.end);
+        const QByteArray text = paddedText(c.size, c.end);
+        ASSERT_EQ(text.size(), c.size);
+        w.DTPicker1->setValue(QDate(2012, 3, ++day));
+        const auto before = dataFiles();
+        if (c.size > kLimit) {
+            messages().expect("Your txt file is not valid");  // when it is chosen
+            choose(w, "big.txt", text);
+            EXPECT_EQ(w.List2->count(), 0);
+            import(w, {"Your txt file is not valid"});
+            EXPECT_EQ(dataFiles(), before);
+        } else {
+            choose(w, "big.txt", text);
+            EXPECT_EQ(w.List2->count(), textFileLines(text).size());
+            import(w, {kDone});
+            EXPECT_EQ(readFile(QStringLiteral("Lotto%1Mar2012.lot").arg(day, 2, 10, QChar(u'0'))),
+                      fixture::draw(1, 0, day, 3, 2012, {1, 2, 3, 4, 5, 6}, 7));
+        }
+        EXPECT_TRUE(messages().allAnswered());
+    }
+}
+
+TEST_F(ImportTest, AFileThatBecameAPipeIsRefusedWithoutWaitingOnIt) {
+    startGame(6, 49, 10);
+    Form30& w = importer();
+    // Listed as a file, then made a pipe before it is read: a read would wait for a writer.
+    writeFile("texts/pipe.txt", "1 2 3 4 5 6 7\n");
+    w.Dir1->setPath(file("texts"));
+    w.Dir1_Change();
+    w.File1->setFileName("pipe.txt");
+    ASSERT_TRUE(QFile::remove(file("texts/pipe.txt")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file("texts/pipe.txt")).constData(), 0600), 0);
+    const auto before = dataFiles();
+    messages().expect("Your txt file is not valid");
+    w.File1_Click();
     import(w, {"Your txt file is not valid"});
     EXPECT_EQ(dataFiles(), before);
 }

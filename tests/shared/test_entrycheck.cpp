@@ -73,6 +73,29 @@ TEST(CountMatches, ComparesOnlyTheGivenPositionsAndNeverMatchesUnusedOnes) {
     EXPECT_EQ(countMatches({45, 2, 3, 4, 0, 0, 0}, draw, 4), 0);  // 45 is the draw's sixth ball
 }
 
+TEST(CountMatches, NumbersEitherSideOfSixtyFourMatchOnlyThemselves) {
+    // Entries of a 65-ball game at the pool's ends and around 64.
+    struct Case {
+        MainNumbers entry;
+        MainNumbers draw;
+        int matches;
+    };
+    for (const Case& c : {
+             Case{{1, 63, 64, 10, 20, 30, 0}, {1, 63, 64, 40, 41, 42, 0}, 3},
+             Case{{1, 63, 64, 10, 20, 30, 0}, {1, 63, 65, 40, 41, 42, 0}, 2},
+             Case{{1, 63, 65, 10, 20, 30, 0}, {1, 63, 64, 40, 41, 42, 0}, 2},
+             Case{{2, 64, 65, 12, 22, 32, 0}, {64, 65, 40, 41, 42, 43, 0}, 2},
+             Case{{65, 3, 4, 5, 6, 7, 0}, {62, 64, 63, 1, 2, 8, 0}, 0},
+             Case{{65, 3, 4, 5, 6, 7, 0}, {7, 6, 5, 4, 3, 65, 0}, 6},
+         }) {
+        EXPECT_EQ(countMatches(c.entry, c.draw, 6), c.matches) << c.entry[0] << " " << c.draw[0];
+    }
+    // The extra from the main pool, at 64 and 65.
+    EXPECT_TRUE(extraHit({1, 63, 65, 10, 20, 30, 0}, 0, 65, 6, ExtraRule::MainPool));
+    EXPECT_FALSE(extraHit({1, 63, 64, 10, 20, 30, 0}, 0, 65, 6, ExtraRule::MainPool));
+    EXPECT_FALSE(extraHit({1, 63, 65, 10, 20, 30, 0}, 0, 64, 6, ExtraRule::MainPool));
+}
+
 TEST(ExtraHit, FollowsThePoolTheExtraIsDrawnFrom) {
     const MainNumbers entry = {3, 9, 17, 30, 41, 0, 0};
     EXPECT_TRUE(extraHit(entry, 7, 7, 5, ExtraRule::OwnPool));

@@ -24,6 +24,8 @@ LevelTable levelTable(const PrizeLevels& prizelevels) {
 
 namespace {
 
+bool plainScanForced = false;
+
 template <class Each>
 void forEachNumber(const NumberMask& mask, Each&& each) {
     for (std::uint64_t bits = mask.lo; bits != 0; bits &= bits - 1) {
@@ -97,6 +99,19 @@ constexpr Positions kPositions = [] {
 #endif
 
 }  // namespace
+
+bool byteShuffleAvailable() {
+#ifdef KESTROVA_BYTE_SHUFFLE
+    static const bool available = __builtin_cpu_supports("ssse3");
+    return available;
+#else
+    return false;
+#endif
+}
+
+void forcePlainScan(bool plain) {
+    plainScanForced = plain;
+}
 
 LevelScan::LevelScan(std::span<const NumberMask> masks, std::span<const qint16> extras,
                      std::span<const std::size_t> irregular, ExtraRule rule,
@@ -177,8 +192,7 @@ std::span<const std::uint32_t> LevelScan::winners(const NumberMask& draw, qint16
         codes_[i] = kIrregular;
     }
 #ifdef KESTROVA_BYTE_SHUFFLE
-    static const bool shuffles = __builtin_cpu_supports("ssse3");
-    if (shuffles) {
+    if (!plainScanForced && byteShuffleAvailable()) {
         return {winners_.data(),
                 findWinners16(codes_.data(), codes_.size(), wins_.data(), winners_.data())};
     }

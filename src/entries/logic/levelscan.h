@@ -18,6 +18,12 @@ namespace entries {
 using LevelTable = std::array<unsigned char, 16>;
 LevelTable levelTable(const PrizeLevels& prizelevels);
 
+// The scan finds its winners sixteen entries at a time by a byte shuffle where the processor
+// has one (SSSE3), else one entry at a time. The tests run both ways on one machine: they force
+// the plain way here; the program never does.
+bool byteShuffleAvailable();
+void forcePlainScan(bool plain);
+
 class LevelScan {
 public:
     // Entry i is masks[i] with extras[i]. Exact for entries whose numbers are distinct and within

@@ -14,15 +14,19 @@ TextReadEnd forEachTextLine(QIODevice& in, qint64 maxBytes,
     qint64 offset = 0;     // of the block in the text
     bool afterCr = false;  // an LF right after a CR ends no second line
     for (;;) {
-        const qint64 got = in.read(block.data(), kBlock);
+        // One byte past the limit is read, to know that the text goes past it.
+        const qint64 got = in.read(block.data(), std::min(kBlock, maxBytes + 1 - offset));
         if (got < 0) {
             return TextReadEnd::Unreadable;
         }
         if (got == 0) {
             break;
         }
+        // The lines that end within the limit are handed on in their turn; the first byte past
+        // it, a line end too, refuses the text.
+        const qint64 within = std::min(got, maxBytes - offset);
         qint64 start = 0;
-        for (qint64 i = 0; i < got; ++i) {
+        for (qint64 i = 0; i < within; ++i) {
             const char c = block[i];
             if (afterCr) {
                 afterCr = false;
@@ -33,9 +37,6 @@ TextReadEnd forEachTextLine(QIODevice& in, qint64 maxBytes,
             }
             if (c != '\r' && c != '\n') {
                 continue;
-            }
-            if (offset + i > maxBytes) {
-                return TextReadEnd::TooLong;
             }
             const QByteArrayView inBlock(block.constData() + start, i - start);
             bool more = false;
@@ -53,11 +54,11 @@ TextReadEnd forEachTextLine(QIODevice& in, qint64 maxBytes,
             afterCr = c == '\r';
             start = i + 1;
         }
-        pending.append(block.constData() + start, got - start);
-        offset += got;
-        if (!pending.isEmpty() && offset > maxBytes) {
+        if (got > within) {
             return TextReadEnd::TooLong;
         }
+        pending.append(block.constData() + start, got - start);
+        offset += got;
     }
     if (!pending.isEmpty() && !take(pending)) {
         return TextReadEnd::Stopped;

@@ -23,7 +23,7 @@ enum class TextReadEnd {
     End,         // every line was taken
     Stopped,     // the taker stopped: nothing much past that line was read
     Unreadable,  // the device failed
-    TooLong,     // a line ends past the bytes allowed
+    TooLong,     // the text goes past the bytes allowed (no line past them is handed on)
 };
 // Hands the device's lines in turn to `take` (without their line ends) until it returns false
 // or the text ends, reading a block at a time.
@@ -35,7 +35,7 @@ bool holdsEntry(QByteArrayView line, bool cardgame);
 
 // The raw lines of an entry text file up to the first entry line past what an entry file can
 // hold; a file of a million lines is neither read nor listed beyond it. Nullopt when the device
-// fails or a line ends past `maxBytes`.
+// fails or the text is longer than `maxBytes`.
 struct EntryText {
     QList<QByteArray> lines;
     bool pastLimit = false;  // stopped at an entry line an entry file cannot hold
@@ -90,7 +90,7 @@ struct ParsedImport {
 
 // Every line of the text checked in order; the first failing line decides, and no line after it
 // is read: an entry past what an entry file can hold is refused as soon as it is read. On Ok the
-// entries are ready to write. A device that fails, or a line that ends past `maxBytes`, makes
+// entries are ready to write. A device that fails, or a text longer than `maxBytes`, makes
 // the file not valid.
 ParsedImport parseImport(QIODevice& in, const ImportRules& rules, qint64 maxBytes);
 ParsedImport parseImport(const QByteArray& text, const ImportRules& rules);

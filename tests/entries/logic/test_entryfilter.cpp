@@ -150,6 +150,21 @@ TEST(SharedMarks, OnlyEntriesUpToTheCountAreFiltered) {
     EXPECT_EQ(marks.checkedcount, 1);
 }
 
+TEST(SharedMarks, NumbersEitherSideOfSixtyFourAndUpTo128AreTheirOwn) {
+    // Only exact copies are marked: entries that differ in 64 and 65, or 127 and 128, are not.
+    const Rows rows{{1, 63, 64},   {1, 63, 65},    {1, 64, 65},    {63, 64, 65},
+                    {64, 65, 128}, {65, 127, 128}, {64, 127, 128}, {65, 64, 1},
+                    {128, 65, 64}, {127, 128, 66}, {1, 2, 128},    {1, 2, 127}};
+    FilterSettings s = shared(3, 3);
+    s.pool = 128;
+    EXPECT_EQ(markedEntries(runFilters(image(rows), s)), (std::vector<int>{8, 9}));
+    // Two shared: {1, 63, 65} and {64, 65, 128} share only 65 with each other.
+    const Rows two{{1, 63, 65}, {64, 65, 128}, {2, 63, 64}, {3, 64, 128}, {1, 65, 100}};
+    s = shared(3, 2);
+    s.pool = 128;
+    EXPECT_EQ(markedEntries(runFilters(image(two), s)), (std::vector<int>{4, 5}));
+}
+
 TEST(SharedMarks, BitSetsAgreeWithThePairByPairRuleOnRandomFiles) {
     std::mt19937 random(7);
     for (int round = 0; round < 20; ++round) {

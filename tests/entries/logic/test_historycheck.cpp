@@ -7,6 +7,11 @@
 #include "entries/logic/historycheck.h"
 #include "logic_helpers.h"
 
+// Lines as text when a comparison fails.
+void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
 using namespace entries;
 using testgame::draw;
 using testgame::entry;
@@ -201,19 +206,114 @@ TEST(HistoryCheckRun, AnExtraFromTheMainPoolMatchesAnyOfTheEntrysNumbers) {
     EXPECT_EQ(check.levels(draw(1, 1, 2012, {1, 2, 3, 4, 5, 6}, 9)), (std::vector<int>{4, 3}));
 }
 
-TEST(HistoryCheckRun, TheFastClassificationAgreesWithTheSharedClassifier) {
-    // Random games, entries and draws, some damaged (repeats, zeros, numbers past any pool).
+// The scan runs sixteen entries at a time by a byte shuffle where the processor has one, else
+// entry by entry: every case below runs both ways.
+class BothScans : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        if (!plain() && !byteShuffleAvailable()) {
+            GTEST_SKIP() << "no byte shuffle on this processor";
+        }
+        forcePlainScan(plain());
+    }
+    void TearDown() override { forcePlainScan(false); }
+    static bool plain() { return GetParam(); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Scans, BothScans, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Plain" : "ByteShuffle"; });
+
+TEST_P(BothScans, EachWinnerIsListedOnceWithItsLevelAmongDamagedEntries) {
+    // Twenty entries: a block of sixteen and four more. Damaged entries (a repeated number, one
+    // past any pool) are classified one by one and must be listed once, in their place.
+    entries::EntryGame g = testgame::lotto(6, 49, 26);
+    g.prizelevels = testgame::levels({3, 9, 14, 15});
+    HistoryCheck check(g, {
+                              entry({1, 5, 12, 23, 34, 45}, 7),     // 0: 6 and PB, 6+PB off
+                              entry({2, 3, 4, 6, 8, 9}, 9),         // 1
+                              entry({40, 40, 41, 42, 43, 44}, 8),   // 2: damaged
+                              entry({1, 2, 3, 4, 6, 8}, 9),         // 3: one, not counted
+                              entry({1, 5, 12, 2, 3, 4}, 9),        // 4
+                              entry({10, 11, 13, 14, 15, 16}, 7),   // 5
+                              entry({1, 5, 2, 3, 4, 6}, 7),         // 6: 2+PB, not counted
+                              entry({20, 21, 22, 24, 25, 26}, 1),   // 7
+                              entry({12, 23, 34, 45, 2, 3}, 1),     // 8: four, not counted
+                              entry({1, 1, 5, 40, 41, 42}, 9),      // 9: damaged
+                              entry({30, 31, 32, 33, 35, 36}, 2),   // 10
+                              entry({45, 2, 3, 4, 6, 8}, 3),        // 11: one
+                              entry({23, 34, 45, 46, 47, 48}, 7),   // 12: 3+PB off
+                              entry({2, 3, 4, 6, 8, 9}, 7),         // 13
+                              entry({1, 5, 12, 23, 34, 46}, 7),     // 14: 5+PB, not counted
+                              entry({13, 14, 15, 16, 17, 18}, 10),  // 15
+                              entry({200, 30, 31, 32, 33, 35}, 7),  // 16: damaged
+                              entry({1, 5, 12, 23, 34, 45}, 8),     // 17
+                              entry({40, 41, 42, 43, 44, 46}, 8),   // 18
+                              entry({46, 46, 47, 48, 49, 2}, 3),    // 19: damaged
+                          });
+    const HistoryCheck::DrawLines lines =
+        check.checkDraw(draw(5, 3, 2012, {1, 5, 12, 23, 34, 45}, 7));
+    EXPECT_EQ(lines.pages[0],
+              (QStringList{"05 Mar 2012", "01 05 12 23 34 45 PB 07 Match 6",
+                           "02 03 04 06 08 09 PB 09 Match 0", "40 40 41 42 43 44 PB 08 Match 0",
+                           "01 05 12 02 03 04 PB 09 Match 3", "10 11 13 14 15 16 PB 07 Match 0+PB",
+                           "20 21 22 24 25 26 PB 01 Match 0", "01 01 05 40 41 42 PB 09 Match 3",
+                           "30 31 32 33 35 36 PB 02 Match 0", "23 34 45 46 47 48 PB 07 Match 3",
+                           "02 03 04 06 08 09 PB 07 Match 0+PB", "13 14 15 16 17 18 PB 10 Match 0",
+                           "200 30 31 32 33 35 PB 07 Match 0+PB", "01 05 12 23 34 45 PB 08 Match 6",
+                           "40 41 42 43 44 46 PB 08 Match 0", "46 46 47 48 49 02 PB 03 Match 0"}));
+    EXPECT_EQ(check.totals()[3], 2);
+    EXPECT_EQ(check.totals()[9], 3);
+    EXPECT_EQ(check.totals()[14], 3);
+    EXPECT_EQ(check.totals()[15], 7);
+    EXPECT_EQ(check.pages().linecount(), 16);
+}
+
+TEST_P(BothScans, NumbersEitherSideOfSixtyFourMatchOnlyThemselves) {
+    // A 65-ball game: 1..64 and 65 lie in two words of the scan's number sets.
+    entries::EntryGame g = testgame::lotto(6, 65);
+    std::vector<DrawRecord> list = {entry({1, 63, 64, 10, 20, 30}), entry({1, 63, 65, 11, 21, 31}),
+                                    entry({2, 64, 65, 12, 22, 32}), entry({65, 3, 4, 5, 6, 7})};
+    // Past the first block of sixteen as well.
+    for (int i = 0; i < 16; ++i) {
+        list.push_back(list[static_cast<std::size_t>(i % 4)]);
+    }
+    const HistoryCheck check(g, list);
+    struct Case {
+        std::initializer_list<int> draw;
+        std::array<int, 4> matches;
+    };
+    for (const Case& c :
+         {Case{{1, 63, 64, 40, 41, 42}, {3, 2, 1, 0}}, Case{{1, 63, 65, 40, 41, 42}, {2, 3, 1, 1}},
+          Case{{64, 65, 40, 41, 42, 43}, {1, 1, 2, 1}},
+          Case{{62, 40, 41, 42, 43, 44}, {0, 0, 0, 0}}, Case{{65, 3, 4, 5, 6, 7}, {0, 1, 1, 6}}}) {
+        const std::vector<int> got = check.levels(draw(5, 3, 2012, c.draw));
+        for (std::size_t e = 0; e < list.size(); ++e) {
+            // With every level counted, m matches without an extra is level 15 - 2m.
+            EXPECT_EQ(got[e], 15 - 2 * c.matches[e % 4])
+                << "draw " << *c.draw.begin() << " entry " << e;
+        }
+    }
+}
+
+TEST_P(BothScans, TheFastClassificationListsWhatTheSharedClassifierDecides) {
+    // Random games, entries and draws, some damaged (repeats, zeros, numbers past any pool);
+    // numbers from a narrow band at either end of the pool, so that repeats and the numbers
+    // either side of 64 are common.
     std::mt19937 rng(2012);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     for (int round = 0; round < 60; ++round) {
         const int k = pick(3, 7);
-        const int pool = pick(k + 1, 65);
+        const int pool = round % 4 == 0 ? 65 : pick(k + 1, 65);
         entries::EntryGame g = round % 3 == 0   ? testgame::lotto(k, pool)
                                : round % 3 == 1 ? testgame::lotto(k, pool, pick(1, 20))
                                                 : testgame::extraFromMain(k, pool);
         for (int level = 1; level <= 15; ++level) {
             g.prizelevels[static_cast<std::size_t>(level)] = static_cast<qint16>(pick(0, 1));
         }
+        const bool high = round % 2 == 1;
+        auto number = [&] {
+            return high ? pick(std::max(1, pool - 11), pool) : pick(1, std::min(pool, 12));
+        };
         auto numbers = [&](int damage) {
             DrawRecord r;
             for (int i = 0; i < 7; ++i) {
@@ -222,7 +322,7 @@ TEST(HistoryCheckRun, TheFastClassificationAgreesWithTheSharedClassifier) {
                     i >= k ? (roll < damage ? pick(1, pool) : 0)
                     : roll < damage
                         ? std::array{0, -3, 200, 1}[static_cast<std::size_t>(pick(0, 3))]
-                        : pick(1, std::min(pool, 12)));  // small range: many repeats
+                        : number());
             }
             r.extra = static_cast<qint16>(pick(0, 99) < damage ? pick(-1, 300) : pick(0, pool));
             return r;
@@ -231,17 +331,25 @@ TEST(HistoryCheckRun, TheFastClassificationAgreesWithTheSharedClassifier) {
         for (int e = 0; e < 83; ++e) {  // five blocks of sixteen and three more
             list.push_back(numbers(e % 4 == 0 ? 20 : 0));
         }
-        const HistoryCheck check(g, list);
+        HistoryCheck check(g, list);
         const ExtraRule rule = historyExtraRule(g);
         for (int d = 0; d < 20; ++d) {
-            const DrawRecord dr = numbers(d % 5 == 0 ? 20 : 0);
-            const std::vector<int> got = check.levels(dr);
-            for (std::size_t e = 0; e < list.size(); ++e) {
-                const int want = checkEntry(list[e].balls, list[e].extra, dr.balls, dr.extra, k,
-                                            rule, g.prizelevels)
-                                     .level;
-                ASSERT_EQ(got[e], want) << "round " << round << " draw " << d << " entry " << e;
+            DrawRecord dr = numbers(d % 5 == 0 ? 20 : 0);
+            dr.day = 5;
+            dr.month = 3;
+            dr.year = 2012;
+            QStringList want{"05 Mar 2012"};
+            std::vector<int> wantLevels;
+            for (const DrawRecord& e : list) {
+                const int level =
+                    checkEntry(e.balls, e.extra, dr.balls, dr.extra, k, rule, g.prizelevels).level;
+                wantLevels.push_back(level);
+                if (level != 0) {
+                    want << resultLine(e, levelLineText(level, g.extraballid), g);
+                }
             }
+            ASSERT_EQ(check.levels(dr), wantLevels) << "round " << round << " draw " << d;
+            ASSERT_EQ(check.checkDraw(dr).pages[0], want) << "round " << round << " draw " << d;
         }
     }
 }

@@ -233,6 +233,32 @@ TEST(ParseImport, ALineEndingPastTheBytesAllowedMakesTheFileNotValid) {
     }
 }
 
+TEST(ParseImport, TheTextMayHoldTheBytesAllowedAndNotOneMore) {
+    // Two entries padded with blanks to the allowed size and one or two bytes past it, ending
+    // in no line end, LF or CRLF: a line end past the limit is a byte past it too.
+    constexpr qint64 kAllowed = 100;
+    for (const char* end : {"", "\n", "\r\n"}) {
+        for (qint64 over : {0, 1, 2}) {
+            const QByteArray tail(end);
+            const QByteArray head = "1 2 3 4 5 6\n7 8 9 10 11 12";
+            const QByteArray text =
+                head + QByteArray(kAllowed + over - head.size() - tail.size(), ' ') + tail;
+            ASSERT_EQ(text.size(), kAllowed + over);
+            const bool fits = over == 0;
+            QBuffer in;
+            in.setData(text);
+            in.open(QIODevice::ReadOnly);
+            const ParsedImport parsed = parseImport(in, kSixPlain, kAllowed);
+            EXPECT_EQ(parsed.code, fits ? ImportCode::Ok : ImportCode::NotValid)
+                << over << " over, end " << tail.toHex().constData();
+            EXPECT_EQ(parsed.entries.size(), fits ? 2u : 0u);
+            in.seek(0);
+            EXPECT_EQ(readEntryText(in, false, kAllowed).has_value(), fits)
+                << over << " over, end " << tail.toHex().constData();
+        }
+    }
+}
+
 TEST(TextLines, LinesAndLineEndsSplitBetweenTwoBlocks) {
     // The reader takes 64 KiB at a time: a CR at the end of one block and its LF at the start of
     // the next; a line begun in one block and ended in the next.
