@@ -204,9 +204,8 @@ void expectEndedInTime(const Row& row, const QElapsedTimer& clock) {
 
 MainThreadWatch::MainThreadWatch() {
     timer_.setInterval(20ms);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-        longest_ = std::max(longest_, sinceTick_.restart());
-    });
+    QObject::connect(&timer_, &QTimer::timeout,
+                     [this] { longest_ = std::max(longest_, sinceTick_.restart()); });
     sinceTick_.start();
     timer_.start();
 }

@@ -137,8 +137,7 @@ TestHttpServer::TestHttpServer(Tls tls) : tls_(tls) {
         ssl->setSslConfiguration(config);
         server_ = std::move(ssl);
     }
-    connect(server_.get(), &QTcpServer::pendingConnectionAvailable, this,
-            &TestHttpServer::accept);
+    connect(server_.get(), &QTcpServer::pendingConnectionAvailable, this, &TestHttpServer::accept);
     if (!server_->listen(QHostAddress::LocalHost, 0)) {
         ADD_FAILURE() << "The test server cannot listen: " << server_->errorString().toStdString();
     }
@@ -405,8 +404,7 @@ void TestHttpServer::answerEndless(QTcpSocket* socket, const QByteArray& head,
         case Endless::HeaderLines:
             socket->write(head);
             pump(socket, [n = 0](qint64) mutable {
-                return "X-Filler-" + QByteArray::number(n++) + ": " + QByteArray(200, 'f') +
-                       "\r\n";
+                return "X-Filler-" + QByteArray::number(n++) + ": " + QByteArray(200, 'f') + "\r\n";
             });
             return;
         case Endless::ShortHeaderLines:
