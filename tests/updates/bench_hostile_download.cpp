@@ -1,10 +1,10 @@
 // Peak resident set of one Download Results run through the downloader window, against a
 // loopback server sending a valid history or a hostile reply. The peak of a process never goes
-// down, so run each benchmark in a process of its own (--benchmark_filter=<name>): the counters
+// down, so run each benchmark in a process of its own (--benchmark_filter=<name>/): the counters
 // are the process's peak (VmHWM) and how far it rose above the resident set before the run, and
 // the longest the main thread kept a 20 ms timer waiting. Five runs of a case:
 //   for i in 1 2 3 4 5; do build-bench/bin/bench_hostile_download \
-//       --benchmark_filter='BM_EndlessHeadersThenValid$'; done
+//       --benchmark_filter='BM_EndlessHeadersThenValid/'; done
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
