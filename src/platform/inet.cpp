@@ -3,30 +3,16 @@
 #include <algorithm>
 
 #include <QCoreApplication>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QUrl>
+#include <QMetaObject>
 
 #include "platform/application.h"
+#include "platform/curltransfer.h"
 #include "platform/events.h"
 #include "shared/ansitext.h"
 
 namespace platform {
-namespace {
-// What Qt may hold of a body before we take it: the network waits while it is full.
-constexpr qint64 kReadBuffer = 64 * 1024;
-}  // namespace
 
-Inet::Inet(QObject* parent) : QObject(parent) {
-    manager_.setCache(nullptr);
-    watchdog_.setSingleShot(true);
-    deadline_.setSingleShot(true);
-    // A coarse timer may fire 5 % early: a limit is never shorter than it says.
-    watchdog_.setTimerType(Qt::PreciseTimer);
-    deadline_.setTimerType(Qt::PreciseTimer);
-    connect(&watchdog_, &QTimer::timeout, this, [this] { fail(Failure::TimedOut); });
-    connect(&deadline_, &QTimer::timeout, this, [this] { fail(Failure::TimedOut); });
-}
+Inet::Inet(QObject* parent) : QObject(parent) {}
 
 Inet::~Inet() {
     abandon();
@@ -51,7 +37,6 @@ void Inet::execute(const QString& url) {
 void Inet::start(const QString& url, bool blocking) {
     abandon();
     blocking_ = blocking;
-    cause_ = Failure::None;
     lastReported_ = None;
     body_.clear();
     readPos_ = 0;
@@ -59,47 +44,31 @@ void Inet::start(const QString& url, bool blocking) {
     failure_ = Failure::None;
     status_ = 0;
 
-    QNetworkRequest request{QUrl(url)};
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    // A redirect loop ends here, as a failure.
-    request.setMaximumRedirectsAllowed(kMostRedirects);
-    request.setRawHeader("Cache-Control", "no-cache");
-    // Unencoded bodies, so that the length header counts the bytes we receive.
-    request.setRawHeader("Accept-Encoding", "identity");
-    if (!appTitle().isEmpty()) {
-        request.setHeader(QNetworkRequest::UserAgentHeader, appTitle());
-    }
-
-    QNetworkReply* reply = manager_.get(request);
-    reply_ = reply;
-    reply->setReadBufferSize(std::clamp<qint64>(limits_.largestReply + 1, 1, kReadBuffer));
-    // Every signal names its reply, so that one of an abandoned request is never taken for
-    // the current one.
-    connect(reply, &QNetworkReply::socketStartedConnecting, this,
-            [this, reply] { progressed(reply, Connecting); });
-    connect(reply, &QNetworkReply::requestSent, this,
-            [this, reply] { progressed(reply, RequestSent); });
-    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] { answered(reply); });
-    connect(reply, &QNetworkReply::readyRead, this, [this, reply] { received(reply); });
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { finished(reply); });
-    watchdog_.start(timeout_);
-    deadline_.start(limits_.wholeRequest);
+    const quint64 serial = ++serial_;
+    detail::TransferRequest request;
+    request.url = url.toUtf8();
+    request.userAgent = appTitle().toUtf8();
+    request.largestReply = limits_.largestReply;
+    request.progressTimeout = timeout_;
+    request.wholeRequest = limits_.wholeRequest;
+    // Called on the transfer's thread: only queued events reach this object, and the thread
+    // is stopped and joined before this object goes.
+    auto state = [this, serial](State s) {
+        QMetaObject::invokeMethod(
+            this, [this, serial, s] { progressed(serial, s); }, Qt::QueuedConnection);
+    };
+    auto end = [this, serial](detail::TransferResult result) {
+        QMetaObject::invokeMethod(
+            this, [this, serial, result = std::move(result)] { ended(serial, result); },
+            Qt::QueuedConnection);
+    };
+    transfer_ = std::make_unique<detail::CurlTransfer>(std::move(request), std::move(state),
+                                                       std::move(end));
 }
 
 void Inet::abandon() {
-    watchdog_.stop();
-    deadline_.stop();
-    if (QNetworkReply* reply = reply_) {
-        reply_ = nullptr;
-        disconnect(reply, nullptr, this, nullptr);
-        reply->abort();
-        // Its own signal may be on the stack below us.
-        reply->deleteLater();
-    }
+    // Stopped and woken, the transfer's thread ends within one short poll.
+    transfer_.reset();
 }
 
 void Inet::cancel() {
@@ -112,96 +81,32 @@ void Inet::cancel() {
     }
 }
 
-void Inet::progressed(QNetworkReply* reply, State state) {
-    if (reply != reply_) {
+void Inet::progressed(quint64 serial, State state) {
+    if (serial != serial_ || !stillExecuting()) {
         return;
     }
-    watchdog_.start(timeout_);
     report(state);
 }
 
-void Inet::answered(QNetworkReply* reply) {
-    if (reply != reply_) {
+void Inet::ended(quint64 serial, const detail::TransferResult& result) {
+    if (serial != serial_ || !stillExecuting()) {
         return;
     }
-    status_ = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() > limits_.largestReply) {
-        fail(Failure::TooLarge);
-        return;
-    }
-    progressed(reply, ReceivingResponse);
-}
-
-bool Inet::take(QNetworkReply* reply) {
-    const qint64 available = reply->bytesAvailable();
-    if (available > limits_.largestReply - body_.size()) {
-        return false;
-    }
-    body_ += reply->read(available);
-    return true;
-}
-
-void Inet::received(QNetworkReply* reply) {
-    if (reply != reply_) {
-        return;
-    }
-    if (!take(reply)) {
-        fail(Failure::TooLarge);
-        return;
-    }
-    watchdog_.start(timeout_);
-    report(ReceivingResponse);
-}
-
-void Inet::fail(Failure cause) {
-    QNetworkReply* reply = reply_;
-    if (reply == nullptr) {
-        return;
-    }
-    cause_ = cause;
-    reply->abort();  // finishes it, as a failure
-    if (reply_ == reply) {
-        finished(reply);
-    }
-}
-
-void Inet::finished(QNetworkReply* reply) {
-    if (reply != reply_) {
-        return;
-    }
-    watchdog_.stop();
-    deadline_.stop();
-    reply_ = nullptr;
-    reply->deleteLater();
-    // An aborted reply is closed.
-    if (cause_ == Failure::None && reply->isOpen() && !take(reply)) {
-        cause_ = Failure::TooLarge;
-    }
-    if (const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        status.isValid()) {
-        status_ = status.toInt();
-    }
-    headers_ = reply->rawHeaderPairs();
-
-    // A body cut short is not the file, however the connection ended.
-    bool complete = true;
-    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() != body_.size()) {
-        complete = false;
-    }
-    if (cause_ != Failure::None) {
-        failure_ = cause_;
-    } else if (reply->error() != QNetworkReply::NoError || status_ != 200 || !complete) {
-        failure_ = Failure::Failed;
-    }
+    // The end is the thread's last act: it is gone at once.
+    transfer_.reset();
+    failure_ = result.failure;
+    status_ = result.status;
+    headers_ = result.headers;
+    body_ = failure_ == Failure::None ? result.body : QByteArray();
     if (failure_ != Failure::None) {
-        body_.clear();
         report(Error);
         return;
     }
     report(ResponseReceived);
-    report(ResponseCompleted);
+    // A handler of that state may have started another request.
+    if (serial == serial_) {
+        report(ResponseCompleted);
+    }
 }
 
 void Inet::report(State state) {

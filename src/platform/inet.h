@@ -5,19 +5,22 @@
 // a body shorter than its length header, a reply larger than the caller can use) delivers no
 // body at all. Whatever the server does, a request holds at most its largest reply in memory
 // and ends within its whole-request limit.
+// The transfer itself runs on a thread of its own (see curltransfer.h); its states and its end
+// arrive here as queued events, so the main thread never waits on the network.
 #include <chrono>
+#include <memory>
 
 #include <QByteArray>
 #include <QList>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QObject>
 #include <QPair>
-#include <QPointer>
 #include <QString>
-#include <QTimer>
 
 namespace platform {
+namespace detail {
+class CurlTransfer;
+struct TransferResult;
+}  // namespace detail
 
 class Inet : public QObject {
     Q_OBJECT
@@ -40,8 +43,10 @@ public:
     };
     enum class Failure {
         None,
-        TimedOut,   // no progress within the request time-out, or past the whole-request limit
-        Failed,     // refused, broken, not 200, shorter than announced, or redirected in circles
+        TimedOut,  // no progress within the request time-out, or past the whole-request limit
+        // refused, broken, not 200, shorter than announced, redirected in circles or from https
+        // to http, compressed, or a header past its caps (64 KiB, 100 lines)
+        Failed,
         TooLarge,   // announced or sent larger than the largest reply of the request
         Abandoned,  // cancelled, replaced by a later request, or the program ended
     };
@@ -76,7 +81,7 @@ public:
     // The next part of the body of the last completed request, at most `size` bytes; empty
     // when it has all been read (and before the request completed).
     QByteArray getChunk(int size = kChunkSize);
-    bool stillExecuting() const { return reply_ != nullptr; }
+    bool stillExecuting() const { return transfer_ != nullptr; }
     // Abandons the running request without a further state.
     void cancel();
 
@@ -96,25 +101,15 @@ signals:
 private:
     void start(const QString& url, bool blocking);
     void abandon();
-    void progressed(QNetworkReply* reply, State state);
-    void answered(QNetworkReply* reply);
-    // Moves what has arrived into the body; false, taking nothing, when it would pass the
-    // largest reply.
-    bool take(QNetworkReply* reply);
-    void received(QNetworkReply* reply);
-    void finished(QNetworkReply* reply);
-    // Ends the running request as failed for `cause`.
-    void fail(Failure cause);
+    void progressed(quint64 serial, State state);
+    void ended(quint64 serial, const detail::TransferResult& result);
     void report(State state);
 
-    QNetworkAccessManager manager_;
-    QPointer<QNetworkReply> reply_;
-    QTimer watchdog_;  // restarted by every progress
-    QTimer deadline_;  // the whole request
+    std::unique_ptr<detail::CurlTransfer> transfer_;
+    quint64 serial_ = 0;  // of the running request; events of an earlier one are dropped
     std::chrono::milliseconds timeout_ = kDefaultTimeout;
     Limits limits_;
     bool blocking_ = false;
-    Failure cause_ = Failure::None;  // why the running request was ended here
     State lastReported_ = None;
     QByteArray body_;
     qsizetype readPos_ = 0;

@@ -1,9 +1,9 @@
 #include "platform/internetcheck.h"
 
-#include <QNetworkAccessManager>
 #include <QNetworkInformation>
 #include <QNetworkInterface>
 
+#include "platform/curltransfer.h"
 #include "platform/inet.h"
 
 namespace platform {
@@ -47,9 +47,8 @@ bool openInternetSession() {
     if (handler.open) {
         return handler.open();
     }
-    // Opening a session needs no traffic here: an access manager can always be made.
-    QNetworkAccessManager session;
-    return session.thread() != nullptr;
+    // Opening a session needs no traffic here: only the transfer library set up.
+    return detail::transfersAvailable();
 }
 
 std::optional<QString> connectedState() {

@@ -67,6 +67,11 @@ void PrintManager::Command8_Click() {
         return;
     }
     configfiletable = parsePlayslipList(reply);
+    // A reply that is no list at all is as good as none.
+    if (configfiletable.empty()) {
+        msgBox(QStringLiteral("Failed to retrieve the data."));
+        return;
+    }
     for (const PlayslipListRow& row : configfiletable) {
         List1->addItem(row.text);
     }

@@ -1,11 +1,13 @@
 // Check for Upgrade against servers that try to make it hold too much or wait too long: the
-// request ends within its limit, nothing is left in the data folder, and the player is told.
+// request ends within its limit, nothing is left in the data folder, and the player is told. A
+// server that never stops sending holds neither the main thread nor the program's end.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
 
 #include "app/app_helpers.h"
 #include "platform/webservers.h"
+#include "platform/windows.h"
 #include "support/bytes.h"
 #include "support/hostilereplies.h"
 #include "support/testhttpserver.h"
@@ -19,28 +21,55 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         platform::setWebServers({server.url(), server.url(), server.url()});
+        // The program's own version: the latest, when it arrives whole.
+        GetParam().serve(server, kVersionPath,
+                         fixture::le16(1) + fixture::le16(12) + fixture::le16(2));
+    }
+    Form1& startShortened() {
+        Form1& main = start();
+        main.upgradetimeout = hostile::kProgressTimeout;
+        main.upgradelimit = hostile::kWholeRequest;
+        return main;
     }
     TestHttpServer server;
 };
 
 TEST_P(HostileUpgrade, EndsWithinItsLimitAndLeavesNothingBehind) {
-    // The program's own version: the latest, when it arrives whole.
-    GetParam().serve(server, kVersionPath, fixture::le16(1) + fixture::le16(12) + fixture::le16(2));
-    Form1& main = start();
-    main.upgradetimeout = hostile::kProgressTimeout;
-    main.upgradelimit = hostile::kWholeRequest;
+    Form1& main = startShortened();
     const auto before = hostile::snapshot(dataPath());
     messages().expect(GetParam().completes() ? "You are using the latest version"
                                              : "Download failed or aborted");
+    const hostile::MainThreadWatch watch;
     QElapsedTimer clock;
     clock.start();
     main.mnuUpgrade_Click();
     hostile::expectEndedInTime(GetParam(), clock);
+    EXPECT_LE(watch.longestGap(), hostile::kLongestStall);
     EXPECT_EQ(hostile::snapshot(dataPath()), before);
     EXPECT_TRUE(main.mnuUpgrade->isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, HostileUpgrade, ::testing::ValuesIn(hostile::rows()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using EndlessUpgrade = HostileUpgrade;
+
+TEST_P(EndlessUpgrade, TheProgramEndsAtOnce) {
+    Form1& main = startShortened();
+    const auto before = hostile::snapshot(dataPath());
+    QElapsedTimer sinceEnd;
+    hostile::endProgramOnRequest(server, kVersionPath, sinceEnd);
+    main.mnuUpgrade_Click();
+    ASSERT_TRUE(sinceEnd.isValid());
+    EXPECT_LT(std::chrono::milliseconds(sinceEnd.elapsed()), hostile::kEndsWithin);
+    QElapsedTimer closing;
+    closing.start();
+    platform::Windows::unloadAll();
+    EXPECT_LT(std::chrono::milliseconds(closing.elapsed()), hostile::kEndsWithin);
+    EXPECT_EQ(hostile::snapshot(dataPath()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, EndlessUpgrade, ::testing::ValuesIn(hostile::endlessRows()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

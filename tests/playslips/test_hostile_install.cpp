@@ -1,6 +1,7 @@
 // Get Latest List and Install against servers that try to make them hold too much or wait too
 // long: each blocking request ends within its limit, the settings stay as they were, and the
-// player is told.
+// player is told. A server that never stops sending holds neither the main thread nor the
+// program's end.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -51,10 +52,12 @@ TEST_P(HostilePlayslips, TheListEndsWithinItsLimit) {
     if (!GetParam().completes()) {
         messages().expect(QStringLiteral("Failed to retrieve the data."));
     }
+    const hostile::MainThreadWatch watch;
     QElapsedTimer clock;
     clock.start();
     w->Command8_Click();
     hostile::expectEndedInTime(GetParam(), clock);
+    EXPECT_LE(watch.longestGap(), hostile::kLongestStall);
     EXPECT_EQ(listed(),
               GetParam().completes() ? QStringList({"Lotto 6/49", "Daily Game"}) : QStringList());
     EXPECT_EQ(hostile::snapshot(dataPath()), before);
@@ -75,14 +78,58 @@ TEST_P(HostilePlayslips, InstallEndsWithinItsLimitAndKeepsTheSettings) {
                       MsgAnswer::Yes);
     messages().expect(GetParam().completes() ? QStringLiteral("Done")
                                              : QStringLiteral("Download Failed"));
+    const hostile::MainThreadWatch watch;
     QElapsedTimer clock;
     clock.start();
     w->Command6_Click();
     hostile::expectEndedInTime(GetParam(), clock);
+    EXPECT_LE(watch.longestGap(), hostile::kLongestStall);
     EXPECT_EQ(hostile::snapshot(dataPath()), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, HostilePlayslips, ::testing::ValuesIn(hostile::rows()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using EndlessPlayslips = HostilePlayslips;
+
+TEST_P(EndlessPlayslips, TheProgramEndsAtOnceDuringTheList) {
+    GetParam().serve(server, kListPath, kList);
+    const auto before = hostile::snapshot(dataPath());
+    QElapsedTimer sinceEnd;
+    hostile::endProgramOnRequest(server, kListPath, sinceEnd);
+    w->Command8_Click();
+    ASSERT_TRUE(sinceEnd.isValid());
+    EXPECT_LT(std::chrono::milliseconds(sinceEnd.elapsed()), hostile::kEndsWithin);
+    QElapsedTimer closing;
+    closing.start();
+    Windows::unloadAll();
+    EXPECT_LT(std::chrono::milliseconds(closing.elapsed()), hostile::kEndsWithin);
+    EXPECT_EQ(hostile::snapshot(dataPath()), before);
+}
+
+TEST_P(EndlessPlayslips, TheProgramEndsAtOnceDuringAnInstall) {
+    server.serve(kListPath, kList);
+    GetParam().serve(server, kFilePath, record);
+    w->Command8_Click();
+    ASSERT_EQ(w->List1->count(), 2);
+    w->List1->setCurrentRow(0);
+    const auto before = hostile::snapshot(dataPath());
+    messages().expect(QStringLiteral("This will replace any current configuration for this "
+                                     "game. Are you sure you want to proceed?"),
+                      MsgAnswer::Yes);
+    QElapsedTimer sinceEnd;
+    hostile::endProgramOnRequest(server, kFilePath, sinceEnd);
+    w->Command6_Click();
+    ASSERT_TRUE(sinceEnd.isValid());
+    EXPECT_LT(std::chrono::milliseconds(sinceEnd.elapsed()), hostile::kEndsWithin);
+    QElapsedTimer closing;
+    closing.start();
+    Windows::unloadAll();
+    EXPECT_LT(std::chrono::milliseconds(closing.elapsed()), hostile::kEndsWithin);
+    EXPECT_EQ(hostile::snapshot(dataPath()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, EndlessPlayslips, ::testing::ValuesIn(hostile::endlessRows()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -84,6 +84,9 @@ TEST_F(PlayslipDownload, AnyListFailureSaysSoAndLeavesTheListEmpty) {
         {"500", [&] { server.serveStatus(kListPath, 500); }},
         {"cut off", [&] { server.serveAndCloseAfter(kListPath, QByteArray(400, 'a'), 100); }},
         {"stall", [&] { server.serveAndStallAfter(kListPath, "Lotto#XWLotto.dat#", 5); }},
+        // A reply of 200 that holds no row is no list either.
+        {"200 without a row", [&] { server.serve(kListPath, "\x1f\x8b\x08 no row here"); }},
+        {"empty 200", [&] { server.serve(kListPath, {}); }},
     };
     for (const auto& [what, serve] : cases) {
         SCOPED_TRACE(what);

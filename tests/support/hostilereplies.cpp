@@ -1,11 +1,15 @@
 #include "support/hostilereplies.h"
 
 #include <algorithm>
+#include <iterator>
+#include <limits>
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+
+#include "platform/events.h"
 
 using namespace std::chrono_literals;
 
@@ -13,8 +17,19 @@ namespace hostile {
 namespace {
 
 constexpr qint64 k512MiB = qint64{512} * 1024 * 1024;
-// Time the machine may add to a limit when it is busy (the suites run in parallel).
-constexpr auto kSlack = 2000ms;
+
+void serveChunk(TestHttpServer& s, const QString& path, const QByteArray& valid,
+                const QByteArray& sizeLine, qint64 generated) {
+    TestHttpServer::Reply r;
+    r.body = valid;
+    r.chunked = true;
+    r.chunkSizeLine = sizeLine;
+    r.generatedBytes = generated;
+    s.setReply(path, r);
+}
+
+using Endless = TestHttpServer::Reply::Endless;
+using Tls = TestHttpServer::Tls;
 
 }  // namespace
 
@@ -48,11 +63,51 @@ std::vector<Row> rows() {
              s.setReply(path, r);
          },
          Ends::Completing},
+        // Endless rows: the cap on the response header, on a chunk size or on the body ends
+        // them at once, however long the server goes on.
         {"EndlessHeaders",
          [](TestHttpServer& s, const QString& path, const QByteArray&) {
              s.serveEndlessHeaders(path);
          },
-         Ends::AtProgressTimeout},
+         Ends::AtOnce, true},
+        {"EndlessShortHeaderLines",
+         [](TestHttpServer& s, const QString& path, const QByteArray&) {
+             s.serveEndless(path, Endless::ShortHeaderLines);
+         },
+         Ends::AtOnce, true},
+        {"EndlessHeaderLine",
+         [](TestHttpServer& s, const QString& path, const QByteArray&) {
+             s.serveEndless(path, Endless::HeaderLine);
+         },
+         Ends::AtOnce, true},
+        {"EndlessChunkSizeLine",
+         [](TestHttpServer& s, const QString& path, const QByteArray&) {
+             s.serveEndless(path, Endless::ChunkSizeLine);
+         },
+         Ends::AtOnce, true},
+        {"EndlessChunkExtension",
+         [](TestHttpServer& s, const QString& path, const QByteArray&) {
+             s.serveEndless(path, Endless::ChunkExtension);
+         },
+         Ends::AtProgressTimeout, true},
+        // The valid reply, then bytes for as long as the client reads them.
+        {"ChunkSize7fffffffffffffff",
+         [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
+             serveChunk(s, path, valid, "7fffffffffffffff",
+                        std::numeric_limits<qint64>::max() - valid.size());
+         },
+         Ends::AtOnce, true},
+        {"ChunkSizePast64Bits",
+         [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
+             serveChunk(s, path, valid, "10000000000000000", 0);
+         },
+         Ends::AtOnce},
+        // Sent though the request never offered it: what the caps counted is not what is kept.
+        {"CompressedBody",
+         [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
+             s.serveGzip(path, valid);
+         },
+         Ends::AtOnce},
         // Six pieces or more 350 ms apart: longer in all than the wait for progress.
         {"DripWithinTheLimits",
          [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
@@ -79,7 +134,52 @@ std::vector<Row> rows() {
         {"RedirectLoop",
          [](TestHttpServer& s, const QString& path, const QByteArray&) { s.redirectLoop(path); },
          Ends::AtOnce},
+        {"TwoRedirects",
+         [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
+             s.redirect(path, s.url(path + ".moved"), 301);
+             s.redirect(path + ".moved", s.url(path + ".here"));
+             s.serve(path + ".here", valid);
+         },
+         Ends::Completing},
+        // The https rows begin at the plain server, which sends the request on.
+        {"Https",
+         [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
+             TestHttpServer& tls = s.peer(Tls::Trusted);
+             tls.serve(path, valid);
+             s.redirect(path, tls.url(path));
+         },
+         Ends::Completing},
+        {"HttpsToHttp",
+         [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
+             TestHttpServer& tls = s.peer(Tls::Trusted);
+             tls.redirect(path, s.url(path + ".plain"));
+             s.serve(path + ".plain", valid);
+             s.redirect(path, tls.url(path));
+         },
+         Ends::AtOnce},
+        {"UntrustedCertificate",
+         [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
+             TestHttpServer& tls = s.peer(Tls::Untrusted);
+             tls.serve(path, valid);
+             s.redirect(path, tls.url(path));
+         },
+         Ends::AtOnce},
     };
+}
+
+std::vector<Row> endlessRows() {
+    std::vector<Row> endless;
+    std::ranges::copy_if(rows(), std::back_inserter(endless), &Row::endless);
+    return endless;
+}
+
+void endProgramOnRequest(TestHttpServer& server, const QString& path, QElapsedTimer& ended) {
+    server.onRequest([path, &ended](const QString& requested) {
+        if (requested == path && !platform::programEnded()) {
+            ended.start();
+            platform::endProgram();
+        }
+    });
 }
 
 void expectEndedInTime(const Row& row, const QElapsedTimer& clock) {
@@ -100,6 +200,18 @@ void expectEndedInTime(const Row& row, const QElapsedTimer& clock) {
             EXPECT_LT(took, kWholeRequest);
             break;
     }
+}
+
+MainThreadWatch::MainThreadWatch() {
+    timer_.setInterval(20ms);
+    QObject::connect(&timer_, &QTimer::timeout,
+                     [this] { longest_ = std::max(longest_, sinceTick_.restart()); });
+    sinceTick_.start();
+    timer_.start();
+}
+
+std::chrono::milliseconds MainThreadWatch::longestGap() const {
+    return std::chrono::milliseconds(std::max(longest_, sinceTick_.elapsed()));
 }
 
 std::map<QString, QByteArray> snapshot(const QString& folder) {

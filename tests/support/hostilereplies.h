@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
 
 #include "support/testhttpserver.h"
 
@@ -32,16 +33,47 @@ struct Row {
     // Serves `valid` at `path`, spoiled in this row's way.
     void (*serve)(TestHttpServer& server, const QString& path, const QByteArray& valid);
     Ends ends;
+    // The server goes on sending for as long as the client reads, also after the request ended.
+    bool endless = false;
 
     bool completes() const { return ends == Ends::Completing; }
 };
 
 // Gigantic length header, 512 MiB with and without a length header, more body than the length
-// header announces, endless headers, drips within and past the limits, a stall, a redirect loop.
+// header announces, endless headers (long lines, short lines, one line), an endless chunk size
+// and chunk extension, a chunk of 2^63 - 1 bytes and one past 64 bits, a compressed body, drips
+// within and past the limits, a stall, a redirect loop, two redirects, https (trusted, then
+// back to http, or with an untrusted certificate).
 std::vector<Row> rows();
+// The rows whose server never stops by itself.
+std::vector<Row> endlessRows();
 
 // Fails the test unless a request begun when `clock` started ended as the row says.
 void expectEndedInTime(const Row& row, const QElapsedTimer& clock);
+
+// The most a window may wait for the main thread while a request runs.
+inline constexpr std::chrono::milliseconds kLongestStall{250};
+// How long ending the program or closing a window may take while the server goes on sending:
+// a transfer stops within 100 ms, the rest is for a busy machine.
+inline constexpr std::chrono::milliseconds kEndsWithin{500};
+// Time the machine may add to a limit when it is busy (the suites run in parallel).
+inline constexpr std::chrono::milliseconds kSlack{2000};
+
+// Ends the program as soon as the server has begun its answer to `path`, and starts `ended`.
+void endProgramOnRequest(TestHttpServer& server, const QString& path, QElapsedTimer& ended);
+
+// A 20 ms timer on the main thread from construction on: the longest it waited between ticks.
+class MainThreadWatch {
+public:
+    MainThreadWatch();
+    // Includes the wait since the last tick.
+    std::chrono::milliseconds longestGap() const;
+
+private:
+    QTimer timer_;
+    QElapsedTimer sinceTick_;
+    qint64 longest_ = 0;
+};
 
 // Every file of the folder with its bytes.
 std::map<QString, QByteArray> snapshot(const QString& folder);

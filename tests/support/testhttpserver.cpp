@@ -2,11 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 
+#include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QProcess>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
@@ -27,19 +36,129 @@ QByteArray reasonPhrase(int status) {
             return "Status";
     }
 }
+
+// A key and a self-signed certificate for 127.0.0.1, made once per process.
+struct Credentials {
+    QSslKey key;
+    QSslCertificate certificate;
+    QString certificateFile;
+};
+
+QTemporaryDir& credentialsFolder() {
+    static QTemporaryDir folder;
+    return folder;
+}
+
+Credentials makeCredentials(const QString& name) {
+    const QDir dir(credentialsFolder().path());
+    const QString keyFile = dir.filePath(name + ".key");
+    const QString certFile = dir.filePath(name + ".pem");
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                   "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
+                   "subjectAltName=IP:127.0.0.1", "-keyout", keyFile, "-out", certFile});
+    Credentials c;
+    if (!openssl.waitForFinished(30000) || openssl.exitStatus() != QProcess::NormalExit ||
+        openssl.exitCode() != 0) {
+        ADD_FAILURE() << "openssl made no certificate: "
+                      << openssl.readAllStandardError().toStdString()
+                      << openssl.errorString().toStdString();
+        return c;
+    }
+    QFile key(keyFile);
+    if (key.open(QIODevice::ReadOnly)) {
+        c.key = QSslKey(key.readAll(), QSsl::Ec);
+    }
+    const auto certificates = QSslCertificate::fromPath(certFile);
+    if (!certificates.isEmpty()) {
+        c.certificate = certificates.front();
+    }
+    c.certificateFile = certFile;
+    EXPECT_FALSE(c.key.isNull() || c.certificate.isNull()) << "unreadable test certificate";
+    return c;
+}
+
+const Credentials& credentials(TestHttpServer::Tls tls) {
+    static const Credentials trusted = [] {
+        Credentials c = makeCredentials(QStringLiteral("trusted"));
+        qputenv("SSL_CERT_FILE", c.certificateFile.toLocal8Bit());
+        return c;
+    }();
+    static const Credentials untrusted = makeCredentials(QStringLiteral("untrusted"));
+    return tls == TestHttpServer::Tls::Trusted ? trusted : untrusted;
+}
+
+// What the writer still holds for the socket, before and after encryption.
+qint64 queued(QTcpSocket* socket) {
+    const auto* tls = qobject_cast<QSslSocket*>(socket);
+    return socket->bytesToWrite() + (tls ? tls->encryptedBytesToWrite() : 0);
+}
+
+quint32 crc32(const QByteArray& bytes) {
+    quint32 crc = 0xffffffffu;
+    for (const char ch : bytes) {
+        crc ^= static_cast<quint8>(ch);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+QByteArray le32(quint32 v) {
+    QByteArray b(4, '\0');
+    for (int i = 0; i < 4; ++i) {
+        b[i] = static_cast<char>((v >> (8 * i)) & 0xff);
+    }
+    return b;
+}
+
+// RFC 1952: qCompress's zlib stream without its length prefix, zlib header and Adler-32, framed
+// as gzip.
+QByteArray gzip(const QByteArray& body) {
+    const QByteArray zlib = qCompress(body, 9).mid(4);
+    const QByteArray deflate = zlib.mid(2, zlib.size() - 6);
+    return QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\xff", 10) + deflate +
+           le32(crc32(body)) + le32(static_cast<quint32>(body.size()));
+}
 }  // namespace
 
-TestHttpServer::TestHttpServer() {
-    connect(&server_, &QTcpServer::newConnection, this, &TestHttpServer::accept);
-    if (!server_.listen(QHostAddress::LocalHost, 0)) {
-        ADD_FAILURE() << "The test server cannot listen: " << server_.errorString().toStdString();
+TestHttpServer::TestHttpServer(Tls tls) : tls_(tls) {
+    if (tls == Tls::None) {
+        server_ = std::make_unique<QTcpServer>();
+    } else {
+        const Credentials& c = credentials(tls);
+        auto ssl = std::make_unique<QSslServer>();
+        QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+        config.setPrivateKey(c.key);
+        config.setLocalCertificate(c.certificate);
+        config.setPeerVerifyMode(QSslSocket::VerifyNone);
+        ssl->setSslConfiguration(config);
+        server_ = std::move(ssl);
+    }
+    connect(server_.get(), &QTcpServer::pendingConnectionAvailable, this, &TestHttpServer::accept);
+    if (!server_->listen(QHostAddress::LocalHost, 0)) {
+        ADD_FAILURE() << "The test server cannot listen: " << server_->errorString().toStdString();
     }
 }
 
 TestHttpServer::~TestHttpServer() = default;
 
 QString TestHttpServer::url(const QString& path) const {
-    return QStringLiteral("http://127.0.0.1:%1").arg(port()) + path;
+    return QStringLiteral("%1://127.0.0.1:%2")
+               .arg(tls_ == Tls::None ? QStringLiteral("http") : QStringLiteral("https"))
+               .arg(port()) +
+           path;
+}
+
+TestHttpServer& TestHttpServer::peer(Tls tls) {
+    peers_.push_back(std::make_unique<TestHttpServer>(tls));
+    return *peers_.back();
+}
+
+QString TestHttpServer::trustedCertificateFile() {
+    return credentials(Tls::Trusted).certificateFile;
 }
 
 QString TestHttpServer::refusedUrl(const QString& path) {
@@ -146,8 +265,19 @@ void TestHttpServer::serveHuge(const QString& path, const QByteArray& body, qint
 }
 
 void TestHttpServer::serveEndlessHeaders(const QString& path) {
+    serveEndless(path, Reply::Endless::HeaderLines);
+}
+
+void TestHttpServer::serveEndless(const QString& path, Reply::Endless endless) {
     Reply r;
-    r.endlessHeaders = true;
+    r.endless = endless;
+    setReply(path, r);
+}
+
+void TestHttpServer::serveGzip(const QString& path, const QByteArray& body) {
+    Reply r;
+    r.body = gzip(body);
+    r.extraHeaders = "Content-Encoding: gzip\r\n";
     setReply(path, r);
 }
 
@@ -170,7 +300,7 @@ QByteArray TestHttpServer::lastRequestHeader(const QString& path, const QByteArr
 }
 
 void TestHttpServer::accept() {
-    while (QTcpSocket* socket = server_.nextPendingConnection()) {
+    while (QTcpSocket* socket = server_->nextPendingConnection()) {
         socket->setParent(this);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readRequest(socket); });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
@@ -203,6 +333,9 @@ void TestHttpServer::readRequest(QTcpSocket* socket) {
         }
     }
     answer(socket, path);
+    if (onRequest_) {
+        onRequest_(path);
+    }
 }
 
 void TestHttpServer::answer(QTcpSocket* socket, const QString& path) {
@@ -215,18 +348,18 @@ void TestHttpServer::answer(QTcpSocket* socket, const QString& path) {
         r.contentType = "text/html";
     }
     QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + reasonPhrase(r.status) +
-                      "\r\nContent-Type: " + r.contentType + "\r\nConnection: close\r\n";
-    if (r.endlessHeaders) {
-        socket->write(head);
-        pump(socket, [n = 0](qint64) mutable {
-            return "X-Filler-" + QByteArray::number(n++) + ": " + QByteArray(200, 'f') + "\r\n";
-        });
+                      "\r\nContent-Type: " + r.contentType + "\r\nConnection: close\r\n" +
+                      r.extraHeaders;
+    if (r.endless != Reply::Endless::None) {
+        answerEndless(socket, head, r.endless);
         return;
     }
     if (!r.location.isEmpty()) {
         head += "Location: " + r.location + "\r\n";
     }
-    if (r.sendLength) {
+    if (r.chunked) {
+        head += "Transfer-Encoding: chunked\r\n";
+    } else if (r.sendLength) {
         head += "Content-Length: " +
                 QByteArray::number(r.claimedLength.value_or(r.body.size() + r.generatedBytes)) +
                 "\r\n";
@@ -242,26 +375,73 @@ void TestHttpServer::answer(QTcpSocket* socket, const QString& path) {
         drip(socket, body, r.dripBytes, r.dripEvery);
         return;
     }
-    socket->write(body);
-    if (r.generatedBytes > 0) {
-        pump(socket, [left = r.generatedBytes](qint64 most) mutable {
-            static const QByteArray pattern(64 * 1024, 'Z');
-            const qint64 n = std::min({left, most, static_cast<qint64>(pattern.size())});
-            left -= n;
-            return n == pattern.size() ? pattern : pattern.left(n);
-        });
-        return;
+    QByteArray tail;
+    if (r.chunked) {
+        socket->write((r.chunkSizeLine.isEmpty()
+                           ? QByteArray::number(body.size() + r.generatedBytes, 16)
+                           : r.chunkSizeLine) +
+                      "\r\n");
+        tail = "\r\n0\r\n\r\n";
     }
-    socket->disconnectFromHost();
+    socket->write(body);
+    pump(socket, [left = r.generatedBytes, tail](qint64 most) mutable {
+        static const QByteArray pattern(64 * 1024, 'Z');
+        if (left == 0) {
+            return std::exchange(tail, {});
+        }
+        const qint64 n = std::min({left, most, static_cast<qint64>(pattern.size())});
+        left -= n;
+        return n == pattern.size() ? pattern : pattern.left(n);
+    });
+}
+
+void TestHttpServer::answerEndless(QTcpSocket* socket, const QByteArray& head,
+                                   Reply::Endless endless) {
+    using Endless = Reply::Endless;
+    static const QByteArray hexDigits(16 * 1024, 'f');
+    static const QByteArray letters(16 * 1024, 'x');
+    switch (endless) {
+        case Endless::HeaderLines:
+            socket->write(head);
+            pump(socket, [n = 0](qint64) mutable {
+                return "X-Filler-" + QByteArray::number(n++) + ": " + QByteArray(200, 'f') + "\r\n";
+            });
+            return;
+        case Endless::ShortHeaderLines:
+            socket->write(head);
+            pump(socket, [n = 0](qint64) mutable {
+                QByteArray lines;
+                for (int i = 0; i < 512; ++i) {
+                    lines += "X-" + QByteArray::number(n++) + ": 1\r\n";
+                }
+                return lines;
+            });
+            return;
+        case Endless::HeaderLine:
+            socket->write(head + "X-Endless: ");
+            pump(socket, [](qint64) { return letters; });
+            return;
+        case Endless::ChunkSizeLine:
+            socket->write(head + "Transfer-Encoding: chunked\r\n\r\n1");
+            pump(socket, [](qint64) { return hexDigits; });
+            return;
+        case Endless::ChunkExtension:
+            socket->write(head + "Transfer-Encoding: chunked\r\n\r\n10;x=");
+            pump(socket, [](qint64) { return letters; });
+            return;
+        case Endless::None:
+            break;
+    }
 }
 
 void TestHttpServer::pump(QTcpSocket* socket, std::function<QByteArray(qint64)> more) {
+    // A little at a time, so that the test's other events come between the pieces.
     constexpr qint64 kQueued = 64 * 1024;
     auto feed = std::make_shared<std::function<void()>>();
     *feed = [socket, more = std::move(more), done = false]() mutable {
         while (!done && socket->state() == QAbstractSocket::ConnectedState &&
-               socket->bytesToWrite() < kQueued) {
-            const QByteArray piece = more(kQueued - socket->bytesToWrite());
+               queued(socket) < kQueued) {
+            const QByteArray piece = more(kQueued - queued(socket));
             if (piece.isEmpty()) {
                 done = true;
                 socket->disconnectFromHost();
@@ -271,6 +451,9 @@ void TestHttpServer::pump(QTcpSocket* socket, std::function<QByteArray(qint64)> 
         }
     };
     connect(socket, &QTcpSocket::bytesWritten, socket, [feed] { (*feed)(); });
+    if (auto* tls = qobject_cast<QSslSocket*>(socket)) {
+        connect(tls, &QSslSocket::encryptedBytesWritten, socket, [feed] { (*feed)(); });
+    }
     (*feed)();
 }
 

@@ -1,0 +1,247 @@
+// The transfer control's reader: redirect chains, the caps on a reply's header, compressed
+// replies, and how soon a stalled transfer lets go when it is cancelled, replaced or destroyed.
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/inet.h"
+#include "support/kestrovatest.h"
+#include "support/testhttpserver.h"
+
+using namespace std::chrono_literals;
+using platform::Inet;
+
+namespace {
+
+constexpr qint64 kLargest = 1000;
+
+// Answers every request with the same bytes, exactly as given, then closes the connection.
+class RawServer : public QObject {
+public:
+    explicit RawServer(QByteArray reply) : reply_(std::move(reply)) {
+        server_.listen(QHostAddress::LocalHost);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* s = server_.nextPendingConnection()) {
+                s->setParent(this);
+                connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                    if (s->readAll().contains("\r\n\r\n")) {
+                        s->write(reply_);
+                        s->disconnectFromHost();
+                    }
+                });
+            }
+        });
+    }
+    QString url() const {
+        return QStringLiteral("http://127.0.0.1:%1/f").arg(server_.serverPort());
+    }
+
+private:
+    QByteArray reply_;
+    QTcpServer server_;
+};
+
+// A 200 reply of "hello" with header lines of `lines` in all (status line and end included),
+// each a filler of `lineBytes`.
+QByteArray replyWithHeader(int lines, int lineBytes) {
+    QByteArray head = "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n";
+    for (int i = 0; i < lines - 3; ++i) {
+        head += "X-F" + QByteArray::number(i) + ": " +
+                QByteArray(lineBytes - 8 - static_cast<int>(QByteArray::number(i).size()), 'f') +
+                "\r\n";
+    }
+    return head + "\r\nhello";
+}
+
+QByteArray headerOfBytes(qint64 total) {
+    // The status line, the length line and the end count too.
+    const QByteArray fixed = "HTTP/1.1 200 OK\r\nContent-Length: 5\r\nX-F: \r\n\r\n";
+    return "HTTP/1.1 200 OK\r\nContent-Length: 5\r\nX-F: " + QByteArray(total - fixed.size(), 'f') +
+           "\r\n\r\nhello";
+}
+
+struct RawCase {
+    const char* name;
+    QByteArray reply;
+    Inet::Failure failure;
+};
+
+void PrintTo(const RawCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RawReply : public KestrovaTest, public ::testing::WithParamInterface<RawCase> {};
+
+TEST_P(RawReply, EndsAtOnceAsItShould) {
+    RawServer server(GetParam().reply);
+    Inet inet;
+    inet.setLimits({kLargest, 5s});
+    inet.setRequestTimeout(5s);
+    QElapsedTimer clock;
+    clock.start();
+    const QByteArray body = inet.openUrlBytes(server.url());
+    // Refused as soon as it is read, never at a time-out.
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(inet.failure(), GetParam().failure);
+    EXPECT_EQ(body.isEmpty(), GetParam().failure != Inet::Failure::None);
+    if (GetParam().failure == Inet::Failure::None) {
+        EXPECT_EQ(body, "hello");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replies, RawReply,
+    ::testing::Values(
+        RawCase{"header_of_100_lines", replyWithHeader(100, 300), Inet::Failure::None},
+        // A header past its caps is a broken reply, not a large body.
+        RawCase{"header_of_101_lines", replyWithHeader(101, 30), Inet::Failure::Failed},
+        RawCase{"header_of_64_KiB", headerOfBytes(64 * 1024), Inet::Failure::None},
+        RawCase{"header_of_64_KiB_and_a_byte", headerOfBytes(64 * 1024 + 1), Inet::Failure::Failed},
+        RawCase{"header_line_of_65_KiB", headerOfBytes(65 * 1024), Inet::Failure::Failed},
+        RawCase{"compressed",
+                "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: 5\r\n\r\nhello",
+                Inet::Failure::Failed},
+        RawCase{"identity_encoding",
+                "HTTP/1.1 200 OK\r\nContent-Encoding: identity\r\nContent-Length: 5\r\n\r\nhello",
+                Inet::Failure::None},
+        RawCase{
+            "chunked",
+            "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nhel\r\n2\r\nlo\r\n0\r\n\r\n",
+            Inet::Failure::None},
+        // Held to the largest reply as it arrives, whatever the chunk announces.
+        RawCase{"chunk_of_the_largest_size",
+                "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n7fffffffffffffff\r\n" +
+                    QByteArray(4000, 'c'),
+                Inet::Failure::TooLarge},
+        RawCase{"chunk_size_past_64_bits",
+                "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1ffffffffffffffff\r\n" +
+                    QByteArray(100, 'c'),
+                Inet::Failure::Failed},
+        RawCase{"trailers_past_the_caps",
+                "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n" +
+                    QByteArray(70 * 1024, 't') + "\r\n\r\n",
+                Inet::Failure::Failed}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class Reader : public KestrovaTest {
+protected:
+    // /r1 -> /r2 -> ... -> /r<n> -> /file.
+    QString chain(int redirects) {
+        server.serve("/file", "the file");
+        for (int i = redirects; i >= 1; --i) {
+            const QString next =
+                i == redirects ? QStringLiteral("/file") : QStringLiteral("/r%1").arg(i + 1);
+            server.redirect(QStringLiteral("/r%1").arg(i), server.url(next), i % 2 ? 302 : 301);
+        }
+        return server.url(QStringLiteral("/r1"));
+    }
+
+    TestHttpServer server;
+};
+
+TEST_F(Reader, RedirectChainsCompleteUpToTheMost) {
+    for (int n : {1, 2, Inet::kMostRedirects}) {
+        SCOPED_TRACE(n);
+        Inet inet;
+        EXPECT_EQ(inet.openUrlBytes(chain(n)), "the file");
+        EXPECT_EQ(inet.failure(), Inet::Failure::None);
+    }
+    // Two in a row asynchronously too, with every state of the final reply.
+    Inet inet;
+    std::vector<int> states;
+    QObject::connect(&inet, &Inet::stateChanged, &inet, [&](int s) { states.push_back(s); });
+    inet.execute(chain(2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !inet.stillExecuting(); }, 10000));
+    ASSERT_FALSE(states.empty());
+    EXPECT_EQ(states.back(), Inet::ResponseCompleted);
+    EXPECT_EQ(inet.getChunk(), "the file");
+    EXPECT_EQ(inet.getHeader("content-length"), "8");
+
+    Inet tooMany;
+    EXPECT_TRUE(tooMany.openUrlBytes(chain(Inet::kMostRedirects + 1)).isEmpty());
+    EXPECT_EQ(tooMany.failure(), Inet::Failure::Failed);
+}
+
+TEST_F(Reader, OnlyHttpIsFollowed) {
+    server.redirect("/f", "file:///etc/passwd");
+    Inet inet;
+    EXPECT_TRUE(inet.openUrlBytes(server.url("/f")).isEmpty());
+    EXPECT_EQ(inet.failure(), Inet::Failure::Failed);
+    EXPECT_TRUE(inet.openUrlBytes("file:///etc/passwd").isEmpty());
+    EXPECT_EQ(inet.failure(), Inet::Failure::Failed);
+}
+
+// How a stalled transfer is let go; the limits leave a busy machine plenty of slack.
+constexpr qint64 kLetGoWithin = 500;
+
+class Stalled : public Reader {
+protected:
+    void SetUp() override {
+        Reader::SetUp();
+        server.serveAndStallAfter("/stall", QByteArray(600, 's'), 10);
+        server.serve("/next", "next");
+    }
+    void startStalled(Inet& inet) {
+        inet.execute(server.url("/stall"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests("/stall") > 0; }, 10000));
+        QTest::qWait(50);
+    }
+};
+
+TEST_F(Stalled, CancelLetsGoAtOnceAndTheNextRequestGoesOut) {
+    Inet inet;
+    startStalled(inet);
+    QElapsedTimer clock;
+    clock.start();
+    inet.cancel();
+    EXPECT_LT(clock.elapsed(), kLetGoWithin);
+    EXPECT_EQ(inet.failure(), Inet::Failure::Abandoned);
+    clock.restart();
+    EXPECT_EQ(inet.openUrlBytes(server.url("/next")), "next");
+    EXPECT_LT(clock.elapsed(), kLetGoWithin);
+}
+
+TEST_F(Stalled, ANewerRequestLetsGoAtOnce) {
+    Inet inet;
+    startStalled(inet);
+    QElapsedTimer clock;
+    clock.start();
+    inet.execute(server.url("/next"));
+    EXPECT_LT(clock.elapsed(), kLetGoWithin);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !inet.stillExecuting(); }, 10000));
+    EXPECT_EQ(inet.failure(), Inet::Failure::None);
+    EXPECT_EQ(inet.getChunk(), "next");
+}
+
+TEST_F(Stalled, DestroyingTheControlLetsGoAtOnce) {
+    auto inet = std::make_unique<Inet>();
+    int states = 0;
+    QObject::connect(inet.get(), &Inet::stateChanged, [&](int) { ++states; });
+    startStalled(*inet);
+    const int before = states;
+    QElapsedTimer clock;
+    clock.start();
+    inet.reset();
+    EXPECT_LT(clock.elapsed(), kLetGoWithin);
+    // Nothing of it arrives later.
+    QTest::qWait(100);
+    EXPECT_EQ(states, before);
+}
+
+TEST_F(Stalled, ABlockingRequestLetsGoWhenItsControlIsCancelledFromAnEvent) {
+    Inet inet;
+    QTimer::singleShot(100ms, &inet, [&] { inet.cancel(); });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(inet.openUrlBytes(server.url("/stall")).isEmpty());
+    EXPECT_LT(clock.elapsed(), 100 + kLetGoWithin);
+    EXPECT_EQ(inet.failure(), Inet::Failure::Abandoned);
+}
+
+}  // namespace
