@@ -177,6 +177,17 @@ TEST_F(Reader, OnlyHttpIsFollowed) {
     EXPECT_EQ(inet.failure(), Inet::Failure::Failed);
 }
 
+TEST_F(Reader, AProxyOfTheEnvironmentIsNeverUsed) {
+    // Requests go to the server named and nowhere else.
+    qputenv("http_proxy", TestHttpServer::refusedUrl().toLatin1());
+    qputenv("ALL_PROXY", TestHttpServer::refusedUrl().toLatin1());
+    server.serve("/f", "direct");
+    Inet inet;
+    EXPECT_EQ(inet.openUrlBytes(server.url("/f")), "direct");
+    qunsetenv("http_proxy");
+    qunsetenv("ALL_PROXY");
+}
+
 // How a stalled transfer is let go; the limits leave a busy machine plenty of slack.
 constexpr qint64 kLetGoWithin = 500;
 
