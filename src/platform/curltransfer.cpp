@@ -21,6 +21,9 @@ bool globalReady() {
     return ready;
 }
 
+// Set up before main, so before any thread of ours or of Qt's.
+[[maybe_unused]] const bool setUpAtStart = globalReady();
+
 QByteArray lower(QByteArray text) {
     return text.toLower();
 }
@@ -220,6 +223,8 @@ void setUp(CURL* e, Context& c, curl_slist* headers) {
     curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
     // A stopped transfer never waits for a name lookup still running.
     curl_easy_setopt(e, CURLOPT_QUICK_EXIT, 1L);
+    // Straight to the server, whatever proxy the environment names.
+    curl_easy_setopt(e, CURLOPT_PROXY, "");
     curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR,
                      startsWithNoCase(r.url, "https:") ? "https" : "http,https");

@@ -82,7 +82,7 @@ public:
     // when it has all been read (and before the request completed).
     QByteArray getChunk(int size = kChunkSize);
     bool stillExecuting() const { return transfer_ != nullptr; }
-    // Abandons the running request without a further state.
+    // Abandons the running request without a further state; its thread lets go at once.
     void cancel();
 
     // Blocking GETs: the whole body, or empty on failure (see failure()). They return at the
