@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QDir>
 
@@ -22,8 +24,11 @@ int runProgram(QApplication& application) {
     const QString folder = platform::appPath();
     const platform::FolderLock lock(folder);
     if (lock.heldElsewhere()) {
+        const QString message = alreadyRunningMessage(folder);
+        // Also for a player who started it from a terminal and sees no box.
+        std::fprintf(stderr, "kestrova: %s\n", message.toLocal8Bit().constData());
         platform::setAppTitle(Form1::kTitle);
-        platform::msgBox(alreadyRunningMessage(folder));
+        platform::msgBox(message);
         return 1;
     }
     platform::Windows::show(Form1::kName);

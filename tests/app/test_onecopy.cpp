@@ -59,7 +59,7 @@ public:
         if (!QFileInfo::exists(program)) {
             EXPECT_TRUE(QFile::copy(kProgram, program));
         }
-        process_.setProcessChannelMode(QProcess::ForwardedChannels);
+        process_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         process_.start(program, QStringList{});
         EXPECT_TRUE(process_.waitForStarted());
     }
@@ -84,6 +84,22 @@ public:
         return false;
     }
     bool running() const { return process_.state() == QProcess::Running; }
+    qint64 pid() const { return process_.processId(); }
+    // Waits until the program has written `text` to its error output.
+    bool said(const QString& text) {
+        QDeadlineTimer deadline(60000);
+        while (!deadline.hasExpired()) {
+            error_ += QString::fromLocal8Bit(process_.readAllStandardError());
+            if (error_.contains(text)) {
+                return true;
+            }
+            if (process_.state() != QProcess::Running) {
+                return false;
+            }
+            process_.waitForReadyRead(100);
+        }
+        return false;
+    }
     void killHard() {
         process_.kill();  // SIGKILL: nothing of the program runs after it
         process_.waitForFinished();
@@ -92,6 +108,7 @@ public:
 private:
     QString folder_;
     QProcess process_;
+    QString error_;
 };
 
 }  // namespace
@@ -131,6 +148,23 @@ TEST_F(OneCopy, ASecondCopyOnTheFolderSaysSoAndEndsChangingNothing) {
     EXPECT_EQ(platform::Windows::find(Form1::kName), nullptr);
     EXPECT_EQ(playersFiles(), before);
     EXPECT_TRUE(first.running());
+}
+
+TEST_F(OneCopy, ASecondProgramOnTheFolderSaysSoAndChangesNothing) {
+    RunningCopy first(dataPath());
+    ASSERT_TRUE(first.tookFolder());
+    const Files before = playersFiles();
+
+    // The second program waits on its message box; what it told is on its error output too.
+    RunningCopy second(dataPath());
+    EXPECT_TRUE(second.said(QStringLiteral("kestrova: Kestrova is already running with the files "
+                                           "in ") +
+                            dataPath() + QStringLiteral(". Close it before starting it again.")));
+    EXPECT_TRUE(second.running());
+    EXPECT_FALSE(holdsLock(second.pid(), dataPath()));
+    EXPECT_EQ(playersFiles(), before);
+    EXPECT_TRUE(first.running());
+    EXPECT_TRUE(holdsLock(first.pid(), dataPath()));
 }
 
 TEST_F(OneCopy, ACopyKilledHardNeverBlocksTheNextStart) {
