@@ -9,8 +9,10 @@
 #       FOLDER/kestrova
 #
 # Only the files shipped with the program are written, and only when their bytes differ: every
-# other file in the folder (games, histories, entries, settings) belongs to the player and is never
-# opened. A shipped file the player made read-only is kept, as the program itself keeps one.
+# other file in the folder (games, histories, entries, settings, the lock of a running copy)
+# belongs to the player and is never opened. A shipped file the player made read-only is kept, as
+# the program itself keeps one. The executable goes last: its table of line counts must match the
+# wheel files, so an install that stops half-way leaves the old executable with the files it knows.
 set -euo pipefail
 
 # Whatever is left of a half-written copy goes when the installer ends, however it ends.
@@ -20,6 +22,15 @@ trap 'rm -f -- "${scratch[@]}"' EXIT
 fail() {
     echo "kestrova install: $*" >&2
     exit 1
+}
+
+# A folder whose name holds a newline, a tab or another control character would break the menu
+# entry's lines and quoting; it is refused before anything is written.
+check_folder() {
+    local LC_ALL=C
+    if [[ $1 == *[[:cntrl:]]* ]]; then
+        fail "the folder name $(printf '%q' "$1") holds a control character (a newline, a tab ...); choose another folder"
+    fi
 }
 
 # Copies source to target unless target already holds those bytes. The copy is written and synced
@@ -67,8 +78,8 @@ install_program() {
     local executable=$1 data=${2%/} folder=${3%/}
     [ -f "$executable" ] || fail "no program at $executable: build it first"
     [ -d "$data" ] || fail "no data folder at $data"
+    check_folder "$folder"
     mkdir -p -- "$folder"
-    ship "$executable" "$folder/kestrova" 0755
     local file relative
     while IFS= read -r -d '' file; do
         relative=${file#"$data"/}
@@ -77,6 +88,9 @@ install_program() {
         esac
         ship "$file" "$folder/$relative" 0644
     done < <(find "$data" -type f -print0 | sort -z)
+    # The data must be on the disk before the executable that reads it replaces the old one.
+    sync -f -- "$folder"
+    ship "$executable" "$folder/kestrova" 0755
     sync -f -- "$folder"
 }
 
@@ -84,6 +98,7 @@ install_menu() {
     local folder=$1 desktop=$2 home=$3
     [ -f "$desktop/kestrova.desktop.in" ] && [ -f "$desktop/kestrova.svg" ] ||
         fail "no menu entry in $desktop"
+    check_folder "$folder"
     local entry exec path line
     entry=$(mktemp)
     scratch+=("$entry")

@@ -17,8 +17,6 @@ using platform::submenu;
 
 namespace {
 
-const QString kTitle = QStringLiteral("Kestrova Powerball and Mega Millions");
-
 QLineEdit* countBox(QWidget* parent, const char* name) {
     auto* box = named(new QLineEdit(QStringLiteral("0"), parent), name);
     box->setReadOnly(true);

@@ -28,6 +28,8 @@ class Form1 : public platform::Form {
     Q_OBJECT
 public:
     static inline const QString kName = windownames::Form1;
+    // The main window's title, which every message box has too.
+    static inline const QString kTitle = QStringLiteral("Kestrova Powerball and Mega Millions");
     // The help's first page, in the program's folder.
     static inline const QString kHelpFile = QStringLiteral("help/index.html");
 

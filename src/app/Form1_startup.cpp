@@ -14,12 +14,6 @@
 #include "shared/module1.h"
 #include "shared/textforms.h"
 
-namespace {
-
-const QString kTitle = QStringLiteral("Kestrova Powerball and Mega Millions");
-
-}  // namespace
-
 void Form1::Form_Load() {
     DTPicker1->setShortDateFormat();
     getdateorder(*DTPicker1);

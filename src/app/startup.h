@@ -1,5 +1,11 @@
 #pragma once
 class QApplication;
+class QString;
 
 // Opens the main window and runs until the program ends. The windows are registered first.
+// The data folder is locked first: when another copy of the program has it, the player is told
+// and the program ends before any file is opened.
 int runProgram(QApplication& application);
+
+// What the player is told when another copy has the folder.
+QString alreadyRunningMessage(const QString& folder);

@@ -8,6 +8,8 @@
 #include <QSignalBlocker>
 #include <QStorageInfo>
 
+#include "platform/folderlock.h"
+
 namespace platform {
 
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
@@ -35,6 +37,7 @@ void FileListBox::refresh() {
     if (!path_.isEmpty()) {
         QDir dir(path_);
         names = dir.entryList(patterns_, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+        names.removeIf(isFolderLockFile);
     }
     const QSignalBlocker quiet(this);
     clear();

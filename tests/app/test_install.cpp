@@ -153,14 +153,65 @@ TEST_F(Install, AShippedFileThePlayerMadeReadOnlyIsKept) {
     EXPECT_EQ(readFile("wheels/6-6-3-15.whl"), bytesOf(kSource + "/wheels/6-6-3-15.whl"));
 }
 
-TEST_F(Install, AFolderWhereAShippedFileGoesStopsTheInstall) {
-    put("tada.wav/mine/notes.txt", "mine");
+TEST_F(Install, AFolderWhereAShippedFileGoesStopsTheInstallAndKeepsTheOldProgram) {
+    // The executable goes last: the old one stays with the old data it knows.
+    for (const QString name : {"tada.wav", "help/index.html", "wheels/6-6-3-15.whl"}) {
+        SCOPED_TRACE(name.toStdString());
+        put("kestrova", "an older version");
+        // An earlier round may have installed it as a file.
+        QFile::remove(file(name));
+        put(name + "/mine/notes.txt", "mine");
 
-    const Result r = install();
-    EXPECT_NE(r.exitCode, 0);
-    EXPECT_TRUE(r.output.contains(file("tada.wav") + QStringLiteral(" is a folder")))
-        << r.output.toStdString();
-    EXPECT_EQ(readFile("tada.wav/mine/notes.txt"), "mine");
+        const Result r = install();
+        EXPECT_NE(r.exitCode, 0);
+        EXPECT_TRUE(r.output.contains(file(name) + QStringLiteral(" is a folder")))
+            << r.output.toStdString();
+        EXPECT_EQ(readFile(name + "/mine/notes.txt"), "mine");
+        EXPECT_EQ(readFile("kestrova"), "an older version");
+        ASSERT_TRUE(QDir(file(name)).removeRecursively());
+    }
+}
+
+TEST_F(Install, AFolderNamedWithAControlCharacterIsRefusedBeforeAnythingIsWritten) {
+    const QString scriptsRun = kSource + QStringLiteral("/../scripts/run");
+    QTemporaryDir dataHome;
+    ASSERT_TRUE(dataHome.isValid());
+    for (const char* c : {"\n", "\t", "\r", "\x01", "\x1b", "\x7f"}) {
+        SCOPED_TRACE(QByteArray(c).toHex().toStdString());
+        const QString folder =
+            dataPath() + QStringLiteral("/My ") + QString::fromLatin1(c) + "games";
+
+        const Result program = install(folder);
+        EXPECT_NE(program.exitCode, 0);
+        EXPECT_TRUE(program.output.contains("control character")) << program.output.toStdString();
+
+        const Result menu = install(folder, {QStringLiteral("--component"), QStringLiteral("menu")},
+                                    dataHome.path());
+        EXPECT_NE(menu.exitCode, 0);
+        EXPECT_TRUE(menu.output.contains("control character")) << menu.output.toStdString();
+
+        // scripts/run refuses it before it sets up or builds anything, from --folder as from
+        // KESTROVA_HOME.
+        for (const bool fromEnvironment : {false, true}) {
+            QProcess run;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            QStringList arguments{QStringLiteral("--no-start"), QStringLiteral("--no-menu")};
+            if (fromEnvironment) {
+                env.insert(QStringLiteral("KESTROVA_HOME"), folder);
+            } else {
+                arguments << QStringLiteral("--folder") << folder;
+            }
+            run.setProcessEnvironment(env);
+            run.setProcessChannelMode(QProcess::MergedChannels);
+            run.start(QStringLiteral("bash"), QStringList{scriptsRun} + arguments);
+            ASSERT_TRUE(run.waitForFinished(30000));
+            EXPECT_EQ(run.exitCode(), 2);
+            EXPECT_TRUE(run.readAll().contains("control character"));
+        }
+
+        EXPECT_FALSE(QFileInfo::exists(folder));
+    }
+    EXPECT_TRUE(QDir(dataHome.path()).isEmpty());
 }
 
 TEST_F(Install, HelpOpensTheInstalledHelpFile) {
@@ -197,4 +248,118 @@ TEST_F(Install, TheMenuEntryStartsTheInstalledProgram) {
               bytesOf(kSource + "/../desktop/kestrova.svg"));
     // The menu component installs the menu entry only.
     EXPECT_FALSE(QFileInfo::exists(folder + "/kestrova"));
+}
+
+TEST_F(Install, ABareInstallWritesOnlyUnderThePlayersHome) {
+    // The build tree's prefix is under the home it was configured in; DESTDIR keeps every write
+    // of this test in its own folders.
+    QTemporaryDir home;
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(home.isValid() && elsewhere.isValid());
+    const auto bare = [](const QString& homeFolder, const QString& destdir) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), homeFolder);
+        env.insert(QStringLiteral("DESTDIR"), destdir);
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QStringLiteral(KESTROVA_CMAKE),
+                {QStringLiteral("--install"), QStringLiteral(KESTROVA_BUILD)});
+        EXPECT_TRUE(p.waitForFinished(120000));
+        return Result{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                      QString::fromLocal8Bit(p.readAll())};
+    };
+
+    const Result outside = bare(home.path(), elsewhere.path());
+    EXPECT_NE(outside.exitCode, 0);
+    EXPECT_TRUE(outside.output.contains("outside your home folder"))
+        << outside.output.toStdString();
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+
+    const QString staged = home.path() + QStringLiteral("/stage");
+    const Result inside = bare(home.path(), staged);
+    ASSERT_EQ(inside.exitCode, 0) << inside.output.toStdString();
+    QStringList programs;
+    // Hidden: the way to it goes through ~/.local.
+    for (QDirIterator it(staged, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        if (it.next().endsWith(QStringLiteral("/kestrova"))) {
+            programs << it.filePath();
+        }
+    }
+    ASSERT_EQ(programs.size(), 1);
+    EXPECT_EQ(bytesOf(programs.front()), bytesOf(QStringLiteral(KESTROVA_BUILD "/bin/kestrova")));
+}
+
+TEST(InstallPrefix, IsTheProgramFolderUnlessOneWasChosen) {
+    // A small project with the program's prefix rule, configured as a player's build folder was.
+    const struct {
+        const char* what;
+        QStringList first;   // the first configure's options
+        QStringList second;  // a later configure's, when there is one
+        const char* xdgDataHome;
+        QString expected;  // "~" is the home folder
+    } cases[] = {
+        {"a new build folder", {"-DUSE=ON"}, {}, "", "~/.local/share/kestrova"},
+        {"XDG_DATA_HOME", {"-DUSE=ON"}, {}, "/srv/data", "/srv/data/kestrova"},
+        {"a build folder from before the program folder",
+         {},
+         {"-DUSE=ON"},
+         "",
+         "~/.local/share/kestrova"},
+        {"/usr/local asked for",
+         {"-DUSE=ON", "-DCMAKE_INSTALL_PREFIX=/usr/local"},
+         {"-DUSE=ON"},
+         "",
+         "/usr/local"},
+        {"another folder asked for before",
+         {"-DCMAKE_INSTALL_PREFIX=/opt/k"},
+         {"-DUSE=ON"},
+         "",
+         "/opt/k"},
+        {"a folder asked for later",
+         {"-DUSE=ON"},
+         {"-DCMAKE_INSTALL_PREFIX=/usr/local"},
+         "",
+         "/usr/local"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir home;
+        ASSERT_TRUE(home.isValid());
+        const QString source = home.path() + QStringLiteral("/source");
+        QDir().mkpath(source);
+        QFile lists(source + QStringLiteral("/CMakeLists.txt"));
+        ASSERT_TRUE(lists.open(QIODevice::WriteOnly));
+        lists.write(
+            "cmake_minimum_required(VERSION 3.25)\nproject(p NONE)\nif(USE)\n    include(\"" +
+            QStringLiteral(KESTROVA_DATA "/../cmake/KestrovaPrefix.cmake").toUtf8() +
+            "\")\nendif()\n");
+        lists.close();
+        const auto configure = [&](const QStringList& options) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("HOME"), home.path());
+            env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromUtf8(c.xdgDataHome));
+            p.setProcessEnvironment(env);
+            p.setProcessChannelMode(QProcess::MergedChannels);
+            p.start(QStringLiteral(KESTROVA_CMAKE),
+                    QStringList{QStringLiteral("-S"), source, QStringLiteral("-B"),
+                                home.path() + QStringLiteral("/build")} +
+                        options);
+            EXPECT_TRUE(p.waitForFinished(60000));
+            EXPECT_EQ(p.exitCode(), 0) << p.readAll().toStdString();
+        };
+        configure(c.first);
+        if (!c.second.isEmpty()) {
+            configure(c.second);
+        }
+        const QString cache = QString::fromUtf8(bytesOf(home.path() + "/build/CMakeCache.txt"));
+        QString expected = c.expected;
+        expected.replace(u'~', home.path());
+        EXPECT_TRUE(cache.contains("\nCMAKE_INSTALL_PREFIX:PATH=" + expected + u'\n'))
+            << cache.section(QStringLiteral("CMAKE_INSTALL_PREFIX:"), 1, 1)
+                   .section(u'\n', 0, 0)
+                   .toStdString();
+    }
 }

@@ -42,6 +42,22 @@ TEST(FileListBox, ListsTheFilesOfItsPatternsOnly) {
     EXPECT_EQ(files.pattern(), QStringLiteral("*.txt;*.csv"));
 }
 
+TEST(FileListBox, NeverListsTheLockOfARunningCopy) {
+    QTemporaryDir dir;
+    for (const char* name : {".kestrova.lock", "Lotto.lot", ".hidden.lock"}) {
+        touch(dir.filePath(name));
+    }
+    platform::FileListBox files;
+    files.setPath(dir.path());
+    for (const char* pattern : {"", "*", "*.*", "*.lock", ".kestrova*"}) {
+        files.setPattern(pattern);
+        EXPECT_FALSE(names(files).contains(".kestrova.lock")) << pattern;
+    }
+    EXPECT_TRUE(names(files).isEmpty());
+    files.setPattern("*.lock");
+    EXPECT_EQ(names(files), QStringList{".hidden.lock"});
+}
+
 TEST(FileListBox, KeepsTheChoiceOnRefreshButNotInANewFolder) {
     QTemporaryDir dir;
     touch(dir.filePath("a.lot"));
