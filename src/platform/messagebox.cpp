@@ -18,12 +18,12 @@ constexpr int kTitleBarExtras = 160;
 
 QMessageBox::StandardButtons standardButtons(MsgButtons buttons) {
     switch (buttons) {
-    case MsgButtons::Ok:
-        return QMessageBox::Ok;
-    case MsgButtons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
-    case MsgButtons::YesNoCancel:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MsgButtons::Ok:
+            return QMessageBox::Ok;
+        case MsgButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MsgButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -33,12 +33,12 @@ MsgAnswer answerOf(int result, MsgButtons buttons) {
         return MsgAnswer::Ok;
     }
     switch (result) {
-    case QMessageBox::Yes:
-        return MsgAnswer::Yes;
-    case QMessageBox::Cancel:
-        return MsgAnswer::Cancel;
-    default:
-        return MsgAnswer::No;
+        case QMessageBox::Yes:
+            return MsgAnswer::Yes;
+        case QMessageBox::Cancel:
+            return MsgAnswer::Cancel;
+        default:
+            return MsgAnswer::No;
     }
 }
 

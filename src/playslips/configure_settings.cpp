@@ -178,12 +178,12 @@ bool configure::askToSave() {
     }
     // Cancel (and so Escape) keeps the edits on screen: the way back from a closing by mistake.
     switch (msgBox(QStringLiteral("Do you want to save your changes?"), MsgButtons::YesNoCancel)) {
-    case MsgAnswer::Yes:
-        return save();
-    case MsgAnswer::Cancel:
-        return false;
-    default:
-        return true;
+        case MsgAnswer::Yes:
+            return save();
+        case MsgAnswer::Cancel:
+            return false;
+        default:
+            return true;
     }
 }
 

@@ -382,17 +382,17 @@ TEST_P(GameMenusWithoutAGame, StayAsStartUpLeftThemWhenTheDefinitionCloses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Closes, GameMenusWithoutAGame,
-    ::testing::Values(
-        DefinitionClose{"Escape",
-                        [](Form14& w) {
-                            QTest::keyClick(w.focusWidget() != nullptr ? w.focusWidget() : &w,
-                                            Qt::Key_Escape);
-                        }},
-        DefinitionClose{"DefinitionExit", [](Form14& w) { w.Command1->click(); }},
-        DefinitionClose{"CombinationsExit", [](Form14& w) { w.Command4->click(); }},
-        DefinitionClose{"DaysExit", [](Form14& w) { w.Command5->click(); }},
-        DefinitionClose{"PreferencesExit", [](Form14& w) { w.Command8->click(); }},
-        DefinitionClose{"CloseBox", [](Form14& w) { w.close(); }}),
+    ::testing::Values(DefinitionClose{"Escape",
+                                      [](Form14& w) {
+                                          QTest::keyClick(
+                                              w.focusWidget() != nullptr ? w.focusWidget() : &w,
+                                              Qt::Key_Escape);
+                                      }},
+                      DefinitionClose{"DefinitionExit", [](Form14& w) { w.Command1->click(); }},
+                      DefinitionClose{"CombinationsExit", [](Form14& w) { w.Command4->click(); }},
+                      DefinitionClose{"DaysExit", [](Form14& w) { w.Command5->click(); }},
+                      DefinitionClose{"PreferencesExit", [](Form14& w) { w.Command8->click(); }},
+                      DefinitionClose{"CloseBox", [](Form14& w) { w.close(); }}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(Launchers, WheelsOfAThreeBallGameStayOffAfterAChildWindow) {

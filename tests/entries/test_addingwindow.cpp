@@ -157,10 +157,9 @@ TEST_F(AddingWindow, EachLineTypedAfterAnAddIsTypedOverTheLastAndAdded) {
     w.Check1->setChecked(false);
     QTest::keyClicks(w.Text1[0], QStringLiteral("21"));
     QTest::keyClick(w.Text1[0], Qt::Key_Return);
-    EXPECT_EQ(lines(*form.List1),
-              (QStringList{QStringLiteral("01 02 03 04 05 06 PB 07"),
-                           QStringLiteral("11 12 13 14 15 16 PB 17"),
-                           QStringLiteral("12 13 14 15 16 21 PB 17")}));
+    EXPECT_EQ(lines(*form.List1), (QStringList{QStringLiteral("01 02 03 04 05 06 PB 07"),
+                                               QStringLiteral("11 12 13 14 15 16 PB 17"),
+                                               QStringLiteral("12 13 14 15 16 21 PB 17")}));
     EXPECT_EQ(stored().size(), 3U);
 }
 

@@ -73,8 +73,8 @@ void pressWhenShown(int key, Shown& seen) {
 TEST_P(RealMessageBox, AnswersAsThePlayerPressed) {
     Shown seen;
     pressWhenShown(GetParam().key, seen);
-    const MsgAnswer answer = platform::msgBox(QStringLiteral("Delete it?"), GetParam().buttons,
-                                              GetParam().byDefault);
+    const MsgAnswer answer =
+        platform::msgBox(QStringLiteral("Delete it?"), GetParam().buttons, GetParam().byDefault);
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(answer, GetParam().answer);
     // The short text alone would make the box narrower than its title; the title bar also
@@ -84,19 +84,18 @@ TEST_P(RealMessageBox, AnswersAsThePlayerPressed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, RealMessageBox,
-    ::testing::Values(
-        RealBox{"DeletingQuestionEnterIsNo", MsgButtons::YesNo, MsgDefault::No, Qt::Key_Return,
-                MsgAnswer::No},
-        RealBox{"OrdinaryQuestionEnterIsYes", MsgButtons::YesNo, MsgDefault::First,
-                Qt::Key_Return, MsgAnswer::Yes},
-        RealBox{"QuestionEscapeIsNo", MsgButtons::YesNo, MsgDefault::First, Qt::Key_Escape,
-                MsgAnswer::No},
-        RealBox{"SaveQuestionEnterIsYes", MsgButtons::YesNoCancel, MsgDefault::First,
-                Qt::Key_Return, MsgAnswer::Yes},
-        RealBox{"SaveQuestionEscapeIsCancel", MsgButtons::YesNoCancel, MsgDefault::First,
-                Qt::Key_Escape, MsgAnswer::Cancel},
-        RealBox{"SaveQuestionCloseBoxIsCancel", MsgButtons::YesNoCancel, MsgDefault::First, 0,
-                MsgAnswer::Cancel},
-        RealBox{"MessageEnterIsOk", MsgButtons::Ok, MsgDefault::First, Qt::Key_Return,
-                MsgAnswer::Ok}),
+    ::testing::Values(RealBox{"DeletingQuestionEnterIsNo", MsgButtons::YesNo, MsgDefault::No,
+                              Qt::Key_Return, MsgAnswer::No},
+                      RealBox{"OrdinaryQuestionEnterIsYes", MsgButtons::YesNo, MsgDefault::First,
+                              Qt::Key_Return, MsgAnswer::Yes},
+                      RealBox{"QuestionEscapeIsNo", MsgButtons::YesNo, MsgDefault::First,
+                              Qt::Key_Escape, MsgAnswer::No},
+                      RealBox{"SaveQuestionEnterIsYes", MsgButtons::YesNoCancel, MsgDefault::First,
+                              Qt::Key_Return, MsgAnswer::Yes},
+                      RealBox{"SaveQuestionEscapeIsCancel", MsgButtons::YesNoCancel,
+                              MsgDefault::First, Qt::Key_Escape, MsgAnswer::Cancel},
+                      RealBox{"SaveQuestionCloseBoxIsCancel", MsgButtons::YesNoCancel,
+                              MsgDefault::First, 0, MsgAnswer::Cancel},
+                      RealBox{"MessageEnterIsOk", MsgButtons::Ok, MsgDefault::First, Qt::Key_Return,
+                              MsgAnswer::Ok}),
     [](const auto& info) { return std::string(info.param.label); });

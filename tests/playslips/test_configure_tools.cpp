@@ -288,7 +288,8 @@ void PrintTo(const ClosingCase& c, std::ostream* os) {
     *os << c.label;
 }
 
-class ConfigureClosing : public ConfigureTools, public ::testing::WithParamInterface<ClosingCase> {};
+class ConfigureClosing : public ConfigureTools,
+                         public ::testing::WithParamInterface<ClosingCase> {};
 
 TEST_P(ConfigureClosing, EscapeAsksAndOnlyYesOrNoLetsTheWindowGo) {
     configure& w = open();

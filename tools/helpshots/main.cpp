@@ -25,6 +25,7 @@
 #include "platform/application.h"
 #include "platform/clock.h"
 #include "platform/events.h"
+#include "platform/focusstyle.h"
 #include "platform/messagebox.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
@@ -184,6 +185,8 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     QApplication application(argc, argv);
+    // The pictures show the program's own style.
+    platform::showFocusEverywhere(application);
     output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QTemporaryDir data;
     if (!data.isValid() || !QDir().mkpath(output) || !helpshots::writeSampleData(data.path())) {
