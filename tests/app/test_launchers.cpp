@@ -110,8 +110,8 @@ TEST_F(Launchers, EveryMenuItemLeavesTheMainWindowEnabledAndNothingElseOpen) {
     Watchdog watchdog;
     // Whatever the items ask or tell is answered; this is about getting the main window back.
     platform::setMessageHandler([](const QString&, platform::MsgButtons buttons) {
-        return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::No
-                                                      : platform::MsgAnswer::Ok;
+        return buttons != platform::MsgButtons::Ok ? platform::MsgAnswer::No
+                                                   : platform::MsgAnswer::Ok;
     });
     QList<QAction*> items;
     std::function<void(QMenu*)> collect = [&](QMenu* menu) {

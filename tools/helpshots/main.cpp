@@ -203,8 +203,8 @@ int main(int argc, char** argv) {
     platform::setClock([] { return QDateTime(helpshots::kToday, QTime(12, 0)); });
     platform::setMessageHandler([](const QString& text, platform::MsgButtons buttons) {
         std::printf("  message: %s\n", qPrintable(text));
-        return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes
-                                                      : platform::MsgAnswer::Ok;
+        return buttons != platform::MsgButtons::Ok ? platform::MsgAnswer::Yes
+                                                   : platform::MsgAnswer::Ok;
     });
     platform::setSoundHandler([](const QString&) {});
     platform::setShellHandler({[](const QString&) { return 42; },
