@@ -30,17 +30,21 @@ constexpr StripLayout kStripLayouts[] = {
 void Form1::setupgame() {
     Module1& m = m1();
     const GameRecord slot = readGameRecord(dataFile(m.datapath, trimBlanks(m.gamefile)));
-    const auto gameMenus = {
-        mnuWheels->menuAction(), mnuStand->menuAction(), mnuTicketPrinting, mnuFilter, mnuImport,
-        mnuOpt->menuAction()};
+    // The submenus are switched through their own widgets: one switched off only as an item
+    // would come back on whenever this window is enabled again after a child closes.
+    const auto gameMenus = {mnuWheels, mnuStand, mnuOpt};
+    const auto gameItems = {mnuTicketPrinting, mnuFilter, mnuImport};
     if (!slotHoldsAGame(slot)) {
         if (m.gamenumber >= 1 && m.gamenumber <= 5) {
             options()[m.gamenumber - 1]->setEnabled(false);
         }
         Frame5->setEnabled(false);
         Frame3->setEnabled(false);
-        for (QAction* menu : gameMenus) {
+        for (QMenu* menu : gameMenus) {
             menu->setEnabled(false);
+        }
+        for (QAction* item : gameItems) {
+            item->setEnabled(false);
         }
         return;
     }
@@ -51,8 +55,11 @@ void Form1::setupgame() {
     }
     Frame5->setEnabled(true);
     Frame3->setEnabled(true);
-    for (QAction* menu : gameMenus) {
-        menu->setEnabled(menu != mnuTicketPrinting || m.printeravailable);
+    for (QMenu* menu : gameMenus) {
+        menu->setEnabled(true);
+    }
+    for (QAction* item : gameItems) {
+        item->setEnabled(item != mnuTicketPrinting || m.printeravailable);
     }
 
     loadGame(slot, m);
@@ -87,5 +94,5 @@ void Form1::setupgame() {
     if (m.ballsdrawn >= 4 && m.ballsdrawn <= 7) {
         setwheelmenus(*this, m.ballsdrawn);
     }
-    mnuWheels->menuAction()->setEnabled(m.ballsdrawn != 3);
+    mnuWheels->setEnabled(m.ballsdrawn != 3);
 }

@@ -26,7 +26,7 @@ void Form1::Form_Load() {
             w->setEnabled(false);
         }
         for (QMenu* menu : {mnuStand, mnuWheels, mnuOpt}) {
-            menu->menuAction()->setEnabled(false);
+            menu->setEnabled(false);  // the widget, so enabling the window does not undo it
         }
         for (QAction* a : mnuFile->actions()) {
             a->setEnabled(a == mnuExit);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/Form1.h"
+#include "platform/buttonroom.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "platform/windows.h"
@@ -54,6 +55,18 @@ void place(QWidget* w, int left, int top, int width, int height) {
                    twipsToPixels(height));
 }
 
+// A button is placed as a box is, but never narrower than its caption needs: it widens about
+// its centre, into the gap beside it.
+void placeButton(QPushButton* b, int left, int top, int width, int height) {
+    place(b, left, top, width, height);
+    const QFontMetrics metrics = b->fontMetrics();
+    const int wanted =
+        metrics.size(Qt::TextShowMnemonic, b->text()).width() + 2 * platform::captionRoom(metrics);
+    if (wanted > b->width()) {
+        b->setGeometry(b->x() - (wanted - b->width()) / 2, b->y(), wanted, b->height());
+    }
+}
+
 }  // namespace
 
 editEntry::editEntry(QWidget* parent) : platform::Form(kName, parent) {
@@ -93,8 +106,8 @@ void editEntry::Form_Load() {
     for (int i = 0; i < boxes; ++i) {
         Text1[i]->show();
     }
-    place(Command6, layout.changeLeft, kButtonTop, kButtonWidth, kRowHeight);
-    place(Command5, layout.cancelLeft, kButtonTop, kButtonWidth, kRowHeight);
+    placeButton(Command6, layout.changeLeft, kButtonTop, kButtonWidth, kRowHeight);
+    placeButton(Command5, layout.cancelLeft, kButtonTop, kButtonWidth, kRowHeight);
     if (withExtra) {
         place(Label1, layout.labelLeft, 120, kBoxWidth, 240);
         Label1->show();

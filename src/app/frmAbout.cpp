@@ -39,14 +39,6 @@ QPixmap logo() {
     return pixmap;
 }
 
-QFrame* separator(QWidget* parent, const QString& name) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(name);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
-
 }  // namespace
 
 const QStringList& systemInfoPrograms() {
@@ -70,9 +62,11 @@ frmAbout::frmAbout(QWidget* parent) : platform::Form(kName, parent) {
         this);
     lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     lblDisclaimer->setWordWrap(true);
-    Line1 = {separator(this, QStringLiteral("Line1_0")),
-             separator(this, QStringLiteral("Line1_1"))};
-    Line1[1]->setFrameShadow(QFrame::Raised);
+    // A sunken line is drawn dark and light already: one frame makes the separator.
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
@@ -83,11 +77,10 @@ frmAbout::frmAbout(QWidget* parent) : platform::Form(kName, parent) {
     grid->addWidget(Image4, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(lblVersion, 0, 1);
     grid->addWidget(lblDescription, 1, 1);
-    grid->addWidget(Line1[0], 2, 0, 1, 3);
-    grid->addWidget(Line1[1], 3, 0, 1, 3);
-    grid->addWidget(lblDisclaimer, 4, 0, 2, 2);
-    grid->addWidget(cmdOK, 4, 2);
-    grid->addWidget(cmdSysInfo, 5, 2, Qt::AlignTop);
+    grid->addWidget(Line1, 2, 0, 1, 3);
+    grid->addWidget(lblDisclaimer, 3, 0, 2, 2);
+    grid->addWidget(cmdOK, 3, 2);
+    grid->addWidget(cmdSysInfo, 4, 2, Qt::AlignTop);
     grid->setColumnStretch(1, 1);
     setMinimumWidth(420);
 

@@ -1,6 +1,5 @@
 #pragma once
 // The about box: title, version, year and disclaimer, and a way to the system information tool.
-#include <array>
 
 #include <QFrame>
 #include <QLabel>
@@ -29,7 +28,7 @@ public:
     QLabel* lblVersion;
     QLabel* lblDescription;
     QLabel* lblDisclaimer;
-    std::array<QFrame*, 2> Line1;
+    QFrame* Line1;  // the separator
     QPushButton* cmdOK;
     QPushButton* cmdSysInfo;
 

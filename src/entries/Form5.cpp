@@ -140,7 +140,9 @@ void Form5::Text1_Change(int index) {
     if (index + 1 < 7) {
         QLineEdit* next = Text1[static_cast<std::size_t>(index + 1)];
         if (!next->isHidden() && next->isEnabled()) {
+            // Selected, so digits typed over a kept line replace it.
             next->setFocus();
+            next->selectAll();
             return;
         }
     }
@@ -174,6 +176,9 @@ void Form5::Command6_Click() {
         return;
     }
     showAppended(e, appended.count);
+    // The boxes keep the line; the next one is typed over it from the first box.
+    Text1[0]->setFocus();
+    Text1[0]->selectAll();
 }
 
 void Form5::Command5_Click() {

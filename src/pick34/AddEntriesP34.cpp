@@ -92,6 +92,11 @@ void AddEntriesP34::Form_Load() {
 void AddEntriesP34::Command1_Click() {
     const PickAddResult added = addManualEntry(m1().pickentryfile, Text1->text(), game_);
     handBackLines(added);
+    if (added.message.isEmpty()) {
+        // The box keeps the number; the next one is typed over it.
+        Text1->setFocus();
+        Text1->selectAll();
+    }
 }
 
 void AddEntriesP34::Command2_Click() {

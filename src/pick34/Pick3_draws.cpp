@@ -66,6 +66,9 @@ void Pick3::Command1_Click() {
     }
     updatedisplay(false, false, true);
     msgBox(QStringLiteral("Done"));
+    // The box keeps the draw; the next one is typed over it.
+    Text1->setFocus();
+    Text1->selectAll();
 }
 
 void Pick3::Command2_Click() {

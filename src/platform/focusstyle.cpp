@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyleOption>
 
+#include "platform/buttonroom.h"
+
 namespace platform {
 
 void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
@@ -24,8 +26,8 @@ void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
 }
 
 void showFocusEverywhere(QApplication& application) {
-    // The application owns its style.
-    application.setStyle(new FocusStyle);
+    // The application owns its style, and each proxy the style below it.
+    application.setStyle(new FocusStyle(new ButtonRoomStyle));
     // The style draws a button's focus only after the keyboard moved it; a window that gives
     // the focus itself (Auto Tab, a box chosen at opening) must show it as well.
     QObject::connect(&application, &QApplication::focusChanged, &application,

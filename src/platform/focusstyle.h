@@ -16,8 +16,8 @@ public:
                        const QWidget* widget) const override;
 };
 
-// Puts the focus style over the application's own style and keeps the focus shown however it
-// moved.
+// Puts the focus style over the application's own style, with room around button captions
+// (platform/buttonroom.h), and keeps the focus shown however it moved.
 void showFocusEverywhere(QApplication& application);
 
 }  // namespace platform

@@ -1,7 +1,9 @@
 #pragma once
-// Every message the program shows goes through msgBox: an OK box or a Yes/No question, titled
-// with the application title. A question whose Yes deletes or overwrites the player's data
-// answers No to a bare Enter. Tests install a handler that scripts the answers.
+// Every message the program shows goes through msgBox: an OK box, a Yes/No question or, where
+// closing a window would lose the player's work, a Yes/No/Cancel question, titled with the
+// application title. A question whose Yes deletes or overwrites the player's data answers No to
+// a bare Enter; Escape and the title bar's close box answer Cancel where there is one, else No.
+// Tests install a handler that scripts the answers.
 #include <concepts>
 #include <functional>
 
@@ -9,8 +11,8 @@
 
 namespace platform {
 
-enum class MsgButtons { Ok, YesNo };
-enum class MsgAnswer { Ok, Yes, No };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
 // The answer Enter gives: the first button unless the question says No.
 enum class MsgDefault { First, No };
 

@@ -121,7 +121,8 @@ private:
     void setBoardCount(int n);
     // Stores the boxes; false, after telling the player, when nothing was stored.
     bool save();
-    // Asks to save unsaved changes; false when the player's changes could not be kept.
+    // Asks to save unsaved changes; false when the player cancels or the save fails, so the
+    // edits stay on screen.
     bool askToSave();
     void selectBoard(int k);
     void selectBallSet(BallSet set);

@@ -176,11 +176,15 @@ bool configure::askToSave() {
     if (!changesmade) {
         return true;
     }
-    if (msgBox(QStringLiteral("Do you want to save your changes?"), MsgButtons::YesNo) ==
-        MsgAnswer::Yes) {
-        return save();
+    // Cancel (and so Escape) keeps the edits on screen: the way back from a closing by mistake.
+    switch (msgBox(QStringLiteral("Do you want to save your changes?"), MsgButtons::YesNoCancel)) {
+        case MsgAnswer::Yes:
+            return save();
+        case MsgAnswer::Cancel:
+            return false;
+        default:
+            return true;
     }
-    return true;
 }
 
 void configure::mnuClearKill_Click() {

@@ -51,6 +51,12 @@ TEST_F(AboutTest, ShowsTitleVersionYearAndDisclaimerAndLeavesTheMainWindowEnable
     EXPECT_FALSE(box.Image4->pixmap().isNull());
     EXPECT_EQ(box.cmdSysInfo->text(), QStringLiteral("&System Info..."));
     EXPECT_TRUE(main.isEnabled());
+    // One separator line between the heading and the disclaimer.
+    int lines = 0;
+    for (const QFrame* f : box.findChildren<QFrame*>()) {
+        lines += f->frameShape() == QFrame::HLine ? 1 : 0;
+    }
+    EXPECT_EQ(lines, 1);
 }
 
 TEST_F(AboutTest, ItsOwnLoadTitlesItAfterTheApplication) {

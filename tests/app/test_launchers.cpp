@@ -2,8 +2,10 @@
 // close hands back, and that no menu item leaves the main window disabled.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QTimer>
 
+#include "app/Form14.h"
 #include "app/app_helpers.h"
 #include "platform/events.h"
 #include "platform/shell.h"
@@ -108,8 +110,8 @@ TEST_F(Launchers, EveryMenuItemLeavesTheMainWindowEnabledAndNothingElseOpen) {
     Watchdog watchdog;
     // Whatever the items ask or tell is answered; this is about getting the main window back.
     platform::setMessageHandler([](const QString&, platform::MsgButtons buttons) {
-        return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::No
-                                                      : platform::MsgAnswer::Ok;
+        return buttons != platform::MsgButtons::Ok ? platform::MsgAnswer::No
+                                                   : platform::MsgAnswer::Ok;
     });
     QList<QAction*> items;
     std::function<void(QMenu*)> collect = [&](QMenu* menu) {
@@ -327,4 +329,82 @@ TEST_F(Launchers, HelpAfterAStoppedStartUpOpensTheProgramFoldersHelp) {
     m1().datapath.clear();
     main.mnuHelp_Click();
     EXPECT_EQ(shellOpened, QStringList{file("help/index.html")});
+}
+
+// A submenu the main window switched off stays off when the window is enabled again after a
+// child: the game menus of a folder with no game, whatever closes the game definition window.
+struct DefinitionClose {
+    const char* label;
+    void (*close)(Form14&);
+};
+
+void PrintTo(const DefinitionClose& c, std::ostream* os) {
+    *os << c.label;
+}
+
+class GameMenusWithoutAGame : public Launchers,
+                              public ::testing::WithParamInterface<DefinitionClose> {
+protected:
+    // The game menus, each with whether it is enabled.
+    static std::vector<std::pair<std::string, bool>> gameMenus(const Form1& main) {
+        std::vector<std::pair<std::string, bool>> out;
+        for (const QMenu* menu : {main.mnuStand, main.mnuWheels, main.mnuOpt}) {
+            out.emplace_back(menu->objectName().toStdString(), menu->menuAction()->isEnabled());
+        }
+        for (const QAction* item : {main.mnuFilter, main.mnuImport, main.mnuTicketPrinting}) {
+            out.emplace_back(item->objectName().toStdString(), item->isEnabled());
+        }
+        return out;
+    }
+};
+
+TEST_P(GameMenusWithoutAGame, StayAsStartUpLeftThemWhenTheDefinitionCloses) {
+    Form1& main = start();
+    const auto atStartUp = gameMenus(main);
+    for (const auto& [name, enabled] : atStartUp) {
+        EXPECT_FALSE(enabled) << name;
+    }
+    Watchdog watchdog;
+    bool closed = false;
+    QTimer::singleShot(0, &main, [&] {
+        auto* w = Windows::live<Form14>(Form14::kName);
+        ASSERT_NE(w, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        GetParam().close(*w);
+        closed = true;
+    });
+    main.mnuName1_Click();
+    ASSERT_TRUE(closed);
+    EXPECT_TRUE(main.isEnabled());
+    EXPECT_EQ(Windows::find(Form14::kName), nullptr);
+    EXPECT_EQ(gameMenus(main), atStartUp);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Closes, GameMenusWithoutAGame,
+    ::testing::Values(DefinitionClose{"Escape",
+                                      [](Form14& w) {
+                                          QTest::keyClick(
+                                              w.focusWidget() != nullptr ? w.focusWidget() : &w,
+                                              Qt::Key_Escape);
+                                      }},
+                      DefinitionClose{"DefinitionExit", [](Form14& w) { w.Command1->click(); }},
+                      DefinitionClose{"CombinationsExit", [](Form14& w) { w.Command4->click(); }},
+                      DefinitionClose{"DaysExit", [](Form14& w) { w.Command5->click(); }},
+                      DefinitionClose{"PreferencesExit", [](Form14& w) { w.Command8->click(); }},
+                      DefinitionClose{"CloseBox", [](Form14& w) { w.close(); }}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(Launchers, WheelsOfAThreeBallGameStayOffAfterAChildWindow) {
+    writeGame(1, game("Pick", 3, 9, 9));
+    Form1& main = start();
+    ASSERT_FALSE(main.mnuWheels->menuAction()->isEnabled());
+    ASSERT_TRUE(main.mnuStand->menuAction()->isEnabled());
+    Watchdog watchdog;
+    QTimer::singleShot(0, &main, closeChildren);
+    main.mnupick3_Click();
+    platform::doEvents();
+    EXPECT_TRUE(main.isEnabled());
+    EXPECT_FALSE(main.mnuWheels->menuAction()->isEnabled());
+    EXPECT_TRUE(main.mnuStand->menuAction()->isEnabled());
 }

@@ -136,6 +136,33 @@ TEST_F(AddingWindow, TypingTheEntryThenEnterOnAddAppendsIt) {
     EXPECT_EQ(lines(*form.List1).last(), QStringLiteral("05 07 12 40 "));
 }
 
+TEST_F(AddingWindow, EachLineTypedAfterAnAddIsTypedOverTheLastAndAdded) {
+    Form1& form = startGame(6, 49, 26);
+    Form5& w = open(form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const auto typeLine = [](const QString& line) {
+        for (const QString& number : line.split(u' ')) {
+            QTest::keyClicks(QApplication::focusWidget(), number);
+        }
+    };
+    // By Enter on Add, where Auto Tab leaves the focus; by the button; by Enter in a box.
+    typeLine(QStringLiteral("01 02 03 04 05 06 07"));
+    ASSERT_EQ(QApplication::focusWidget(), w.Command6);
+    QTest::keyClick(w.Command6, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), w.Text1[0]);
+    EXPECT_EQ(w.Text1[0]->selectedText(), QStringLiteral("01"));
+    typeLine(QStringLiteral("11 12 13 14 15 16 17"));
+    QTest::mouseClick(w.Command6, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), w.Text1[0]);
+    w.Check1->setChecked(false);
+    QTest::keyClicks(w.Text1[0], QStringLiteral("21"));
+    QTest::keyClick(w.Text1[0], Qt::Key_Return);
+    EXPECT_EQ(lines(*form.List1), (QStringList{QStringLiteral("01 02 03 04 05 06 PB 07"),
+                                               QStringLiteral("11 12 13 14 15 16 PB 17"),
+                                               QStringLiteral("12 13 14 15 16 21 PB 17")}));
+    EXPECT_EQ(stored().size(), 3U);
+}
+
 TEST_F(AddingWindow, ATypedEntryIsAppendedSortedAndListed) {
     Form1& form = startGame(6, 49, 26);
     listDated(form, {{{1, 2, 3, 4, 5, 6}, 7}});

@@ -1,5 +1,6 @@
 // The keyboard in every window the program registers: Escape runs the window's Close path and
-// Enter clicks the focused button; the main window keeps Escape to itself.
+// Enter clicks the focused button; the main window keeps Escape to itself. And each button is
+// wide enough for its caption in the program's style.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include "allwindows.h"
 #include "app/Form1.h"
 #include "platform/events.h"
+#include "platform/focusstyle.h"
 #include "platform/windows.h"
 #include "shared/gamerecord.h"
 #include "shared/module1.h"
@@ -84,6 +86,8 @@ GameRecord lotto() {
 
 class EveryWindow : public KestrovaTest, public ::testing::WithParamInterface<WindowCase> {
 protected:
+    // The style the program puts over the desktop's.
+    static void SetUpTestSuite() { platform::showFocusEverywhere(*qApp); }
     void SetUp() override {
         KestrovaTest::SetUp();
         registerAllWindows();
@@ -157,6 +161,26 @@ TEST_P(EveryWindow, EnterOnTheFocusedCloseButtonClicksIt) {
     ASSERT_EQ(QApplication::focusWidget(), close);
     QTest::keyClick(close, Qt::Key_Return);
     expectClosed();
+}
+
+TEST_P(EveryWindow, EachButtonHasRoomAroundItsCaption) {
+    platform::Form* w = open();
+    ASSERT_NE(w, nullptr);
+    int checked = 0;
+    for (const QPushButton* b : w->findChildren<QPushButton*>()) {
+        if (!b->isVisible() || b->text().isEmpty()) {
+            continue;
+        }
+        const QFontMetrics metrics(b->font());
+        const int caption = metrics.size(Qt::TextShowMnemonic, b->text()).width();
+        // At least a character's width on each side, frame included.
+        EXPECT_GE(b->width(), caption + 2 * metrics.averageCharWidth())
+            << b->objectName().toStdString() << " \"" << b->text().toStdString() << "\"";
+        ++checked;
+    }
+    if (checked == 0) {
+        GTEST_SKIP() << "has no buttons";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, ::testing::ValuesIn(kWindows),

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
+
 #include "pick34/AddEntriesP34.h"
 #include "pick34/logic/pickadding.h"
 #include "pick34/logic/pickentries.h"
@@ -109,6 +112,24 @@ TEST_F(PickAddWindow, ManualAddAppendsToTheFileAndThePickWindow) {
     // What was added is what the Pick window lists from the file.
     w.DTPicker2_Change();
     EXPECT_EQ(lines(*w.List1), QStringList({"0 0 7 ", "0 0 7 "}));
+}
+
+TEST_F(PickAddWindow, EachNumberTypedAfterAnAddIsTypedOverTheLastAndAdded) {
+    Pick3& w = open(3);
+    AddEntriesP34& a = openAdd(w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&a));
+    a.Text1->setFocus();
+    QTest::keyClicks(a.Text1, QStringLiteral("123"));
+    QTest::keyClick(a.Text1, Qt::Key_Return);
+    EXPECT_EQ(a.Text1->selectedText(), QStringLiteral("123"));
+    QTest::keyClicks(a.Text1, QStringLiteral("456"));
+    QTest::keyClick(a.Text1, Qt::Key_Return);
+    QTest::keyClicks(a.Text1, QStringLiteral("789"));
+    QTest::mouseClick(a.Command1, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), a.Text1);
+    EXPECT_EQ(a.Text1->selectedText(), QStringLiteral("789"));
+    EXPECT_EQ(lines(*w.List1), QStringList({"1 2 3 ", "4 5 6 ", "7 8 9 "}));
+    EXPECT_EQ(numbers(kDated, 3), (std::multiset<int>{123, 456, 789}));
 }
 
 TEST_F(PickAddWindow, TheCountWrittenIsTheFilesNotTheBoxes) {

@@ -1,6 +1,9 @@
 // The Pick window: opening on a game and draw time, the game switch, and the draw box.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
+
 #include "app/Form1.h"
 #include "pick3_helpers.h"
 #include "platform/windows.h"
@@ -125,6 +128,19 @@ TEST_F(PickWindow, AddingADrawStoresItInDateOrder) {
     EXPECT_EQ(readFile("XWPick3Night.rtl"),
               pick(2, 1, 5, 3, 2012, {4, 0, 7}) + pick(1, 2, 6, 3, 2012, {1, 1, 1}));
     EXPECT_TRUE(w.Label2->text().endsWith(QStringLiteral("Total draws = 2")));
+}
+
+TEST_F(PickWindow, AfterAddingADrawTheNextIsTypedOverIt) {
+    Pick3& w = open(3);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.Text1->setFocus();
+    QTest::keyClicks(w.Text1, QStringLiteral("407"));
+    messages().expect("Done");
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), w.Text1);
+    EXPECT_EQ(w.Text1->selectedText(), QStringLiteral("407"));
+    QTest::keyClicks(w.Text1, QStringLiteral("512"));
+    EXPECT_EQ(w.Text1->text(), QStringLiteral("512"));
 }
 
 TEST_F(PickWindow, ReplacingADrawAsksFirst) {

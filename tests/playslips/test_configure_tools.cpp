@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "app/Form1.h"
+#include "platform/events.h"
 #include "platform/windows.h"
 #include "playslips/Form11.h"
 #include "playslips/adjust.h"
@@ -273,3 +274,78 @@ TEST_F(ConfigureTools, PrintManagerOpensTheSettings) {
 }
 
 }  // namespace
+
+// Closing with unsaved edits asks Yes / No / Cancel; Cancel keeps the window and its edits, so
+// Escape twice (the question's Escape is Cancel) loses nothing.
+struct ClosingCase {
+    const char* label;
+    MsgAnswer answer;
+    bool closes;
+    bool saved;
+};
+
+void PrintTo(const ClosingCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
+class ConfigureClosing : public ConfigureTools,
+                         public ::testing::WithParamInterface<ClosingCase> {};
+
+TEST_P(ConfigureClosing, EscapeAsksAndOnlyYesOrNoLetsTheWindowGo) {
+    configure& w = open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.Text1[0]->setFocus();
+    QTest::keyClicks(w.Text1[0], "4");
+    messages().expect(kSaveQuestion, GetParam().answer);
+    QTest::keyClick(w.Text1[0], Qt::Key_Escape);
+    platform::doEvents();
+    ASSERT_EQ(messages().buttons(), QList{platform::MsgButtons::YesNoCancel});
+    EXPECT_EQ(Windows::find(configure::kName) == nullptr, GetParam().closes);
+    EXPECT_EQ(Windows::find(windownames::PrintManager)->isEnabled(), GetParam().closes);
+    QByteArray expected = slip(25, 0, 0, 3, 150);
+    putMm(expected, false, 1, 1, 1, 4);
+    EXPECT_EQ(exists(slipFile()), GetParam().saved);
+    if (GetParam().saved) {
+        EXPECT_EQ(readFile(slipFile()), expected);
+    }
+    if (GetParam().closes) {
+        return;
+    }
+    // Still there with the edit: the close box asks again, and Cancel keeps it again.
+    EXPECT_EQ(w.Text1[0]->text(), "4");
+    messages().expect(kSaveQuestion, MsgAnswer::Cancel);
+    w.close();
+    ASSERT_EQ(Windows::find(configure::kName), &w);
+    EXPECT_EQ(w.Text1[0]->text(), "4");
+    messages().expect(kSaveQuestion, MsgAnswer::Yes);
+    w.mnuExit_Click();
+    EXPECT_EQ(Windows::find(configure::kName), nullptr);
+    EXPECT_EQ(readFile(slipFile()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ConfigureClosing,
+                         ::testing::Values(ClosingCase{"Yes", MsgAnswer::Yes, true, true},
+                                           ClosingCase{"No", MsgAnswer::No, true, false},
+                                           ClosingCase{"Cancel", MsgAnswer::Cancel, false, false}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(ConfigureTools, CancelAtABoardOrSetSwitchStaysWithTheEdits) {
+    configure& w = open();
+    w.Text1[0]->setText("10");
+    messages().expect(kSaveQuestion, MsgAnswer::Cancel);
+    w.mnuBoard_Click(2);
+    EXPECT_EQ(w.windowTitle(), "Set Up Printing for Lotto Board A Main Balls");
+    EXPECT_TRUE(w.findChild<QAction*>("mnug1ba")->isChecked());
+    EXPECT_FALSE(w.findChild<QAction*>("mnug1bb")->isChecked());
+    EXPECT_EQ(w.Text1[0]->text(), "10");
+    messages().expect(kSaveQuestion, MsgAnswer::Cancel);
+    w.mnuConfigExtra_Click();
+    EXPECT_TRUE(w.mnuConfigMain->isChecked());
+    EXPECT_FALSE(w.mnuConfigExtra->isChecked());
+    EXPECT_EQ(w.Text1[0]->text(), "10");
+    EXPECT_FALSE(exists(slipFile()));
+    // The edits are still unsaved: Exit asks again.
+    messages().expect(kSaveQuestion, MsgAnswer::No);
+    w.mnuExit_Click();
+    EXPECT_EQ(Windows::find(configure::kName), nullptr);
+}

@@ -48,8 +48,8 @@ int main(int argc, char** argv) {
     // The day the fixtures are dated against, as in the tests.
     platform::setClock([] { return QDateTime(QDate(2012, 3, 5), QTime(12, 0)); });
     platform::setMessageHandler([](const QString&, platform::MsgButtons buttons) {
-        return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes
-                                                      : platform::MsgAnswer::Ok;
+        return buttons != platform::MsgButtons::Ok ? platform::MsgAnswer::Yes
+                                                   : platform::MsgAnswer::Ok;
     });
     setUpBenchmarks();
 

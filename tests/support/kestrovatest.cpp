@@ -18,9 +18,10 @@
 
 MessageScript::MessageScript() {
     platform::setMessageHandler(
-        [this](const QString& text, platform::MsgButtons, platform::MsgDefault byDefault) {
+        [this](const QString& text, platform::MsgButtons buttons, platform::MsgDefault byDefault) {
             shown_ << text;
             defaults_ << byDefault;
+            buttons_ << buttons;
             if (expected_.empty()) {
                 ADD_FAILURE() << "Unexpected message box: " << text.toStdString();
                 return platform::MsgAnswer::No;
@@ -32,6 +33,11 @@ MessageScript::MessageScript() {
                 EXPECT_EQ(*next.byDefault == platform::MsgDefault::No,
                           byDefault == platform::MsgDefault::No)
                     << "default answer of: " << text.toStdString();
+            }
+            if (next.answer == platform::MsgAnswer::Cancel &&
+                buttons != platform::MsgButtons::YesNoCancel) {
+                ADD_FAILURE() << "Cancel answered to a box without Cancel: " << text.toStdString();
+                return platform::MsgAnswer::No;
             }
             return next.answer;
         });

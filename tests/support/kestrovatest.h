@@ -25,12 +25,14 @@ public:
     ~MessageScript();
 
     // The next box must show exactly this text (and, when given, have this default answer); it
-    // is answered with `answer`.
+    // is answered with `answer`, which must be one of its buttons.
     void expect(const QString& text, platform::MsgAnswer answer = platform::MsgAnswer::Ok,
                 std::optional<platform::MsgDefault> byDefault = std::nullopt);
     const QStringList& shown() const { return shown_; }
     // The default answer of each box shown, in the order of shown().
     const QList<platform::MsgDefault>& defaults() const { return defaults_; }
+    // The buttons of each box shown, in the order of shown().
+    const QList<platform::MsgButtons>& buttons() const { return buttons_; }
     bool allAnswered() const { return expected_.empty(); }
 
 private:
@@ -42,6 +44,7 @@ private:
     std::deque<Expected> expected_;
     QStringList shown_;
     QList<platform::MsgDefault> defaults_;
+    QList<platform::MsgButtons> buttons_;
 };
 
 class KestrovaTest : public ::testing::Test {

@@ -120,8 +120,8 @@ BENCHMARK(BM_PrepareWheel)->Unit(benchmark::kMillisecond);
 void setUpBenchmarks() {
     platform::setMessageHandler([](const QString& text, platform::MsgButtons buttons) {
         lastMessage = text;
-        return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes
-                                                      : platform::MsgAnswer::Ok;
+        return buttons != platform::MsgButtons::Ok ? platform::MsgAnswer::Yes
+                                                   : platform::MsgAnswer::Ok;
     });
     registerAppWindows();
     registerWheelWindows();

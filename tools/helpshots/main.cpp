@@ -25,6 +25,7 @@
 #include "platform/application.h"
 #include "platform/clock.h"
 #include "platform/events.h"
+#include "platform/focusstyle.h"
 #include "platform/messagebox.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
@@ -184,6 +185,8 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     QApplication application(argc, argv);
+    // The pictures show the program's own style.
+    platform::showFocusEverywhere(application);
     output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QTemporaryDir data;
     if (!data.isValid() || !QDir().mkpath(output) || !helpshots::writeSampleData(data.path())) {
@@ -200,8 +203,8 @@ int main(int argc, char** argv) {
     platform::setClock([] { return QDateTime(helpshots::kToday, QTime(12, 0)); });
     platform::setMessageHandler([](const QString& text, platform::MsgButtons buttons) {
         std::printf("  message: %s\n", qPrintable(text));
-        return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes
-                                                      : platform::MsgAnswer::Ok;
+        return buttons != platform::MsgButtons::Ok ? platform::MsgAnswer::Yes
+                                                   : platform::MsgAnswer::Ok;
     });
     platform::setSoundHandler([](const QString&) {});
     platform::setShellHandler({[](const QString&) { return 42; },
