@@ -1,8 +1,5 @@
 #include "shared/receivedfile.h"
 
-#include <cerrno>
-#include <cstdio>
-
 #include "shared/filefaults.h"
 #include "shared/safefile.h"
 
@@ -44,24 +41,4 @@ bool ReceivedFile::finish() {
     }
     file_.close();
     return flushed;
-}
-
-bool giveFinalName(const QString& from, const QString& to, QString* error) {
-    QString reason;
-    if (mayOnlyRead(to)) {
-        reason = QStringLiteral("%1 is read-only").arg(to);
-    } else if (fileFaults().fails(FileFaults::Step::Commit)) {
-        reason = FileFaults::reason(FileFaults::Step::Commit);
-    } else if (std::rename(QFile::encodeName(from).constData(),
-                           QFile::encodeName(to).constData()) != 0) {
-        // Read only once the rename has failed: nothing else may have touched errno.
-        reason = qt_error_string(errno);
-    }
-    if (reason.isEmpty()) {
-        return true;
-    }
-    if (error != nullptr) {
-        *error = reason;
-    }
-    return false;
 }

@@ -26,7 +26,3 @@ private:
     QFile file_;
     QString error_;
 };
-
-// Renames the received file at `from` over `to`, unless the player may only read `to`. False,
-// with the reason, when `to` is unchanged; `from` is then still there.
-bool giveFinalName(const QString& from, const QString& to, QString* error = nullptr);

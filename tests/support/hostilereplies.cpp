@@ -224,4 +224,13 @@ std::map<QString, QByteArray> snapshot(const QString& folder) {
     return files;
 }
 
+void expectEndedAtOnceThenCloses(const QElapsedTimer& ended, const std::function<void()>& close) {
+    ASSERT_TRUE(ended.isValid()) << "the program was not ended";
+    EXPECT_LT(std::chrono::milliseconds(ended.elapsed()), kEndsWithin);
+    QElapsedTimer closing;
+    closing.start();
+    close();
+    EXPECT_LT(std::chrono::milliseconds(closing.elapsed()), kEndsWithin);
+}
+
 }  // namespace hostile

@@ -3,6 +3,7 @@
 // every request's test runs through: each row spoils a valid reply in its own way and says how
 // the request must end under the test's shortened time-outs.
 #include <chrono>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <vector>
@@ -61,6 +62,9 @@ inline constexpr std::chrono::milliseconds kSlack{2000};
 
 // Ends the program as soon as the server has begun its answer to `path`, and starts `ended`.
 void endProgramOnRequest(TestHttpServer& server, const QString& path, QElapsedTimer& ended);
+// Fails the test unless the program had ended (`ended` started) within kEndsWithin of the
+// request, and `close` then takes no longer.
+void expectEndedAtOnceThenCloses(const QElapsedTimer& ended, const std::function<void()>& close);
 
 // A 20 ms timer on the main thread from construction on: the longest it waited between ticks.
 class MainThreadWatch {
