@@ -20,6 +20,8 @@ namespace {
 QLineEdit* countBox(QWidget* parent, const char* name) {
     auto* box = named(new QLineEdit(QStringLiteral("0"), parent), name);
     box->setReadOnly(true);
+    // Only read: Tab goes from the buttons straight on.
+    box->setFocusPolicy(Qt::NoFocus);
     box->setAlignment(Qt::AlignRight);
     box->setMaximumWidth(twipsToPixels(900));
     return box;
@@ -210,8 +212,6 @@ void Form1::buildControls() {
     wins->addWidget(Command10, 1, 2);
     lower->addWidget(Frame6, 2);
     root->addLayout(lower, 1);
-    // Tab reads the entry list and its buttons before the count below them.
-    setTabOrder(Command12, Text2);
 
     resize(twipsToPixels(11400), twipsToPixels(9000));
 }

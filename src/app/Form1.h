@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
+#include <QStringList>
 
 #include "app/wheelmenu.h"
 #include "app/windownames.h"
@@ -183,6 +185,9 @@ public:
     // The longest the whole request may take, however steadily it progresses.
     std::chrono::milliseconds upgradelimit = std::chrono::seconds(5);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildMenus();
     void makeUpgradeTransfer();
@@ -190,6 +195,13 @@ private:
     void connectHandlers();
 
     // Start-up and game selection.
+    // A damaged results history or entry file is named to the player once per game load; the
+    // box waits until the window is on the screen.
+    void noteDamagedHistory();
+    void noteDamagedEntryFile(const QString& path);
+    void tellDamagedFiles();
+    QStringList damageToTell_;
+    QSet<QString> damageNamed_;  // the files named since the game was loaded
 
     // Draw display and entry.
 

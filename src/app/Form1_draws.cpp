@@ -171,6 +171,12 @@ void Form1::Command2_Click() {
     DTPicker1_Change();
     ResultsHistory history;
     const int r = lookUp(*this, &history);
+    // A damaged history is left as it is: its count would be written back as if it were sound.
+    if (r != 0 && history.damaged()) {
+        platform::msgBox(
+            QStringLiteral("The draw could not be deleted. The results history is damaged."));
+        return;
+    }
     // Only the draw that is really stored for the date is deleted, never a record by a stale
     // number.
     if (r != 0 && history.remove(r)) {

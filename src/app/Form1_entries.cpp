@@ -106,6 +106,10 @@ void Form1::listselection() {
     if (n > 0) {
         Text2->setText(QString::number(n));
     }
+    if (file.damaged()) {
+        noteDamagedEntryFile(m1().selectionfile);
+        tellDamagedFiles();
+    }
 }
 
 void Form1::DTPicker2_Change() {
@@ -262,6 +266,11 @@ void Form1::Command5_Click() {
     }
     DrawImage records(file.readAll());
     file.close();
+    // A damaged file is left as it is: its count would be written back as if it were sound.
+    if (records.damaged()) {
+        msgBox(QStringLiteral("The entries could not be deleted. The entry file is damaged."));
+        return;
+    }
 
     // Worked out in memory and written once, so an interrupted delete never leaves a half-moved
     // file. Lines past the file's count have nothing to delete and stay.

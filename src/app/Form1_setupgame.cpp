@@ -63,6 +63,7 @@ void Form1::setupgame() {
     }
 
     loadGame(slot, m);
+    damageNamed_.clear();  // a new load names its damaged files again
     Frame5->setTitle(QStringLiteral("My Entries for ") + m.gamename);
     Frame3->setTitle(QStringLiteral("Draw Date for ") + m.gamename);
     Frame6->setTitle(QStringLiteral("Winning Lines for ") + m.gamename);
@@ -88,6 +89,8 @@ void Form1::setupgame() {
 
     DTPicker2_Change();
     DTPicker1_Change();
+    noteDamagedHistory();
+    tellDamagedFiles();
     if (!Text2->text().isEmpty() && Text2->text() != u"0" && !Image2[0]->isHidden()) {
         Command14_Click();
     }

@@ -152,8 +152,9 @@ void Form2::Command1_Click() {
         platform::msgBox(QStringLiteral("The draw could not be saved. %1").arg(error).trimmed());
         return;
     }
-    // A negative count is a damaged history: saving would overwrite its first draw.
-    if (history->record(1).count < 0) {
+    // A damaged history is left as it is: saving would overwrite its first draw or count
+    // records the file does not hold.
+    if (history->damaged()) {
         platform::msgBox(
             QStringLiteral("The draw could not be saved. The results history is damaged."));
         return;

@@ -111,6 +111,7 @@ void Pick3::buildControls() {
     Label5 = named(new QLabel(QStringLiteral("Entries"), Frame5), "Label5");
     Text2 = named(new QLineEdit(QStringLiteral("0"), Frame5), "Text2");
     Text2->setReadOnly(true);
+    Text2->setFocusPolicy(Qt::NoFocus);  // only read: no Tab stop
     Text2->setAlignment(Qt::AlignRight);
     Text2->setMaximumWidth(twipsToPixels(900));
     Command4 = named(new QPushButton(QStringLiteral("Add"), Frame5), "Command4");
@@ -170,6 +171,8 @@ void Pick3::connectHandlers() {
     connect(DTPicker2, &platform::DTPicker::Change, this, &Pick3::DTPicker2_Change);
     connect(Command1, &QPushButton::clicked, this, &Pick3::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Pick3::Command2_Click);
+    // Enter in the draw box adds the draw, as in the other windows that take a typed draw.
+    connect(Text1, &QLineEdit::returnPressed, this, &Pick3::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &Pick3::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Pick3::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Pick3::Command5_Click);

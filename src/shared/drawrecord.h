@@ -62,6 +62,8 @@ public:
     // The count of record 1 as readers walk it: 0..32767 and never more records than the image
     // holds.
     qint16 count() const { return narrowCount(read(1).count, bytes_.size() / DrawRecord::kSize); }
+    // See recordsDamaged: such a file is shown as far as it can be read but never written.
+    bool damaged() const { return recordsDamaged(bytes_.size(), DrawRecord::kSize, read(1).count); }
     const QByteArray& bytes() const { return bytes_; }
 
 private:

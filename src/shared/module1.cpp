@@ -1,5 +1,7 @@
 #include "shared/module1.h"
 
+#include <QFileInfo>
+
 #include "shared/drawrecord.h"
 #include "shared/safefile.h"
 
@@ -21,10 +23,11 @@ void deleteemptyselection() {
         return;
     }
     // Only a file that was read and holds a count of exactly 0 goes: one that cannot be read,
-    // or whose count is damaged (negative), may still hold entries.
+    // or that is damaged (a negative count, a part record), may still hold entries.
     const bool empty = [&path] {
         DrawFile file(path);
-        return file.isOpen() && file.read(1).count == 0;
+        return file.isOpen() && file.read(1).count == 0 &&
+               QFileInfo(path).size() % DrawRecord::kSize == 0;
     }();
     // A file the player may only read stays (removeFile refuses it).
     if (empty) {

@@ -59,6 +59,13 @@ qint16 narrowCount(qint32 count, qint64 held) {
     return static_cast<qint16>(std::min<qint64>(narrowCount(count), std::max<qint64>(held, 0)));
 }
 
+bool recordsDamaged(qint64 byteSize, int recordLength, qint32 storedCount) {
+    if (byteSize % recordLength != 0) {
+        return true;
+    }
+    return storedCount < 0 || storedCount > byteSize / recordLength;
+}
+
 QString recordLimitMessage() {
     return QStringLiteral("This file cannot hold more than %1 records. Nothing was added.")
         .arg(kMaxRecordCount);

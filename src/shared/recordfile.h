@@ -35,5 +35,9 @@ qint16 narrowCount(qint32 count);
 // The count as a reader walks it in a file that holds `held` whole records: never more than that,
 // so a damaged count never shows records the file does not have.
 qint16 narrowCount(qint32 count, qint64 held);
+// Whether a file of records is damaged as far as its size and stored count tell: a size that is
+// no whole number of records, a count below 0, or more records counted than the file holds. A
+// missing or empty file is not damaged.
+bool recordsDamaged(qint64 byteSize, int recordLength, qint32 storedCount);
 // The message shown when a write would take a file past kMaxRecordCount records.
 QString recordLimitMessage();

@@ -23,6 +23,9 @@ public:
     // The count of record 1 as readers walk it: 0..32767 and never more records than the file
     // holds.
     qint16 count() const;
+    // A part record at the end, a negative count or one past the records held: the history is
+    // shown as far as it can be read, and nothing is written onto it.
+    bool damaged() const { return image_.damaged(); }
 
     // The first counted record of this date, 0 when there is none.
     int find(int day, int month, int year) const;

@@ -42,6 +42,21 @@ Form1& MainWindowTest::start() {
     return form;
 }
 
+QString MainWindowTest::damagedHistoryBox(const QString& name) const {
+    return QStringLiteral(
+               "The results history \"%1\" is damaged. It has been left as it is, and what can "
+               "be read of it is shown. A backup of the file, or Download Results (File > Update "
+               "Results), can restore it.")
+        .arg(file(name));
+}
+
+QString MainWindowTest::damagedEntryFileBox(const QString& name) const {
+    return QStringLiteral(
+               "The entry file \"%1\" is damaged. It has been left as it is, and what can be "
+               "read of it is shown. A backup of the file can restore it.")
+        .arg(file(name));
+}
+
 QByteArray MainWindowTest::draws(std::initializer_list<QByteArray> records) const {
     QByteArray all;
     for (const QByteArray& r : records) {

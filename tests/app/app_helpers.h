@@ -17,6 +17,9 @@ protected:
     void writeGame(int slot, const GameRecord& record);
     // Registers the windows, loads the main window (running its start-up) and shows it.
     Form1& start();
+    // The boxes that name a damaged results history or entry file of the data folder.
+    QString damagedHistoryBox(const QString& name) const;
+    QString damagedEntryFileBox(const QString& name) const;
     // Draw records for a results file, written with their dates and ordinals.
     QByteArray draws(std::initializer_list<QByteArray> records) const;
 };

@@ -1,5 +1,7 @@
 // The entries frame: dated, standing and wheel entry files, the view states, the wheel menus,
 // and deleting entries.
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,9 +10,11 @@
 
 #include "app/module1routines.h"
 #include "entries_helpers.h"
+#include "platform/events.h"
 #include "platform/messagebox.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
+#include "support/bytes.h"
 
 using platform::MsgAnswer;
 
@@ -424,3 +428,69 @@ TEST_F(DeleteEntries, AWheelEntryAsksAboutTheGuaranteeFirst) {
 }
 
 }  // namespace
+
+// A damaged entry file is named once when it is listed while the game is loaded, and left as it
+// is: moving on neither deletes it nor names it again. A missing or empty file is no damage.
+namespace {
+
+struct EntryFileCase {
+    const char* name;
+    std::optional<QByteArray> bytes;  // none: no file
+    bool damaged;
+    int listed;
+};
+
+void PrintTo(const EntryFileCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const EntryFileCase kEntryFiles[] = {
+    {"NegativeCount", fixture::entry(-1, {1, 2, 3, 4, 5, 6}), true, 0},
+    {"CountPastTheRecordsHeld",
+     fixture::entry(3, {1, 2, 3, 4, 5, 6}) + fixture::entry(0, {7, 8, 9, 10, 11, 12}), true, 2},
+    {"PartRecordAtTheEnd", fixture::entry(1, {1, 2, 3, 4, 5, 6}) + QByteArray(5, '\x11'), true, 1},
+    {"ZeroCountBeforeAPartRecord", fixture::entry(0, {1, 2, 3, 4, 5, 6}) + QByteArray(5, '\x11'),
+     true, 0},
+    {"Sound", fixture::entry(1, {1, 2, 3, 4, 5, 6}), false, 1},
+    {"Empty", QByteArray(), false, 0},
+    {"Missing", std::nullopt, false, 0},
+};
+
+}  // namespace
+
+class DamagedEntryFile : public EntriesTest, public ::testing::WithParamInterface<EntryFileCase> {};
+
+TEST_P(DamagedEntryFile, IsNamedOncePerLoadAndLeftAsItIs) {
+    const EntryFileCase& c = GetParam();
+    const QString name = QStringLiteral("Lotto05Mar2012.lot");
+    if (c.bytes) {
+        writeFile(name, *c.bytes);
+    }
+    if (c.damaged) {
+        messages().expect(damagedEntryFileBox(name));
+    }
+    Form1& form = startGame(6, 49);
+    platform::doEvents();
+    EXPECT_TRUE(messages().allAnswered());
+    EXPECT_EQ(form.List1->count(), c.listed);
+
+    // Away and back: not named again, and not taken for an empty file on the way.
+    for (const QDate day : {QDate(2012, 3, 6), QDate(2012, 3, 5)}) {
+        form.DTPicker2->setValue(day);
+        form.DTPicker2_Change();
+    }
+    EXPECT_TRUE(messages().allAnswered());
+
+    // Nothing is written onto it by deleting entries either.
+    if (c.damaged && c.listed > 0) {
+        select(form, {0});
+        messages().expect("Are you sure you want to delete the selected entry?", MsgAnswer::Yes);
+        messages().expect("The entries could not be deleted. The entry file is damaged.");
+        form.Command5_Click();
+        EXPECT_EQ(form.List1->count(), c.listed);
+    }
+    EXPECT_EQ(readFile(name), c.bytes.value_or(QByteArray()));
+}
+
+INSTANTIATE_TEST_SUITE_P(EntryFiles, DamagedEntryFile, ::testing::ValuesIn(kEntryFiles),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -1,7 +1,10 @@
 // Start-up of the main window: the date order, the slots, the printer, and ending the program.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QLocale>
+#include <QRandomGenerator>
 
 #include "app/app_helpers.h"
 #include "platform/application.h"
@@ -127,3 +130,84 @@ TEST_F(Form1Startup, ClosingTheMainWindowDeletesAnEmptyEntryFileAndEnds) {
     EXPECT_FALSE(exists("Lotto05Mar2012.lot"));
     EXPECT_TRUE(platform::programEnded());
 }
+
+// A damaged results history is named once when its game is loaded, and left as it is; what can
+// be read of it is still shown. A missing or empty history is no damage.
+namespace {
+
+QByteArray fifthMarch(long count) {
+    return fixture::draw(count, 1, 5, 3, 2012, {3, 11, 19, 27, 35, 43}, 0);
+}
+QByteArray eighthMarch() {
+    return fixture::draw(0, 2, 8, 3, 2012, {4, 12, 20, 28, 36, 44}, 0);
+}
+QByteArray thousandRandomBytes() {
+    QRandomGenerator random(39);
+    QByteArray bytes(1000, '\0');
+    for (char& b : bytes) {
+        b = static_cast<char>(random.bounded(256));
+    }
+    return bytes;
+}
+
+struct HistoryCase {
+    const char* name;
+    std::optional<QByteArray> bytes;  // none: no file
+    bool damaged;
+    bool showsFifthMarch;
+};
+
+void PrintTo(const HistoryCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const HistoryCase kHistories[] = {
+    {"NegativeCount", fifthMarch(-2) + eighthMarch(), true, false},
+    {"CountPastTheRecordsHeld", fifthMarch(3) + eighthMarch(), true, true},
+    {"PartRecordAtTheEnd", fifthMarch(2) + eighthMarch() + QByteArray(10, '\x5a'), true, true},
+    {"ThousandRandomBytes", thousandRandomBytes(), true, false},
+    {"Sound", fifthMarch(2) + eighthMarch(), false, true},
+    {"Empty", QByteArray(), false, false},
+    {"Missing", std::nullopt, false, false},
+};
+
+}  // namespace
+
+class DamagedHistory : public Form1Startup, public ::testing::WithParamInterface<HistoryCase> {};
+
+TEST_P(DamagedHistory, IsNamedOncePerLoadAndLeftAsItIs) {
+    const HistoryCase& c = GetParam();
+    writeGame(1, game("Lotto", 6, 49));
+    if (c.bytes) {
+        writeFile("Lotto.rtl", *c.bytes);
+    }
+    if (c.damaged) {
+        messages().expect(damagedHistoryBox("Lotto.rtl"));
+    }
+    Form1& form = start();
+    platform::doEvents();
+    EXPECT_TRUE(messages().allAnswered());
+    EXPECT_EQ(!form.Image2[0]->isHidden(), c.showsFifthMarch);
+
+    // Another draw date does not name it again; loading the game again does.
+    for (const QDate day : {QDate(2012, 3, 8), QDate(2012, 3, 5)}) {
+        form.DTPicker1->setValue(day);
+        form.DTPicker1_Change();
+    }
+    if (c.damaged) {
+        messages().expect(damagedHistoryBox("Lotto.rtl"));
+    }
+    form.Option1_Click();
+    EXPECT_TRUE(messages().allAnswered());
+
+    // Nothing is written onto a damaged history, not even by deleting a draw.
+    if (c.damaged && c.showsFifthMarch) {
+        messages().expect("Do you really want to delete this draw?", platform::MsgAnswer::Yes);
+        messages().expect("The draw could not be deleted. The results history is damaged.");
+        form.Command2_Click();
+    }
+    EXPECT_EQ(readFile("Lotto.rtl"), c.bytes.value_or(QByteArray()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Histories, DamagedHistory, ::testing::ValuesIn(kHistories),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -9,6 +9,7 @@
 #include "app/app_helpers.h"
 #include "app/draws_helpers.h"
 #include "app/module1routines.h"
+#include "platform/events.h"
 #include "platform/systemlocale.h"
 #include "platform/twips.h"
 #include "platform/windows.h"
@@ -255,7 +256,9 @@ TEST_F(AddDraw, HistoryAtTheRecordLimitRefusesTheDraw) {
 
 TEST_F(AddDraw, DamagedHistoryIsNotOverwritten) {
     const QByteArray damaged = draw(-1, 1, 1, 1, 2000, {1, 2, 3, 4, 5, 6}, 0);
+    messages().expect(damagedHistoryBox("Lotto.rtl"));
     Form1& form = startWith(game("Lotto", 6, 49), damaged);
+    platform::doEvents();
     Form2& f = openAndType(form, {"1", "2", "3", "4", "5", "6"});
     messages().expect(
         QStringLiteral("The draw could not be saved. The results history is damaged."));

@@ -105,6 +105,11 @@ TEST_F(Routines, DeleteEmptySelectionDeletesOnlyAnEmptyFile) {
     m1().selectionfile = file("damaged.lot");
     deleteemptyselection();
     EXPECT_TRUE(exists("damaged.lot"));
+    // Nor is a count of 0 before a part record.
+    writeFile("cut.lot", fixture::entry(0, {1, 2, 3}) + QByteArray(10, '\x7f'));
+    m1().selectionfile = file("cut.lot");
+    deleteemptyselection();
+    EXPECT_TRUE(exists("cut.lot"));
 }
 
 TEST_F(Routines, DeleteEmptySelectionKeepsAFileItCannotReadOrMayOnlyRead) {

@@ -1,9 +1,11 @@
 // The keyboard in every window the program registers: Escape runs the window's Close path and
 // Enter clicks the focused button; the main window keeps Escape to itself. And each button is
-// wide enough for its caption in the program's style.
+// wide enough for its caption in the program's style, and a box the player may only read is no
+// Tab stop.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -80,6 +82,15 @@ GameRecord lotto() {
     g.extraballid = QStringLiteral("PB");
     g.extraballname = QString(10, u' ');
     return g;
+}
+
+// Tab passes over a box that is only read (a count, a total).
+void expectNoReadOnlyTabStops(const QWidget& window) {
+    for (const QLineEdit* box : window.findChildren<QLineEdit*>()) {
+        if (box->isReadOnly() && box->isVisible()) {
+            EXPECT_FALSE(box->focusPolicy() & Qt::TabFocus) << box->objectName().toStdString();
+        }
+    }
 }
 
 }  // namespace
@@ -183,6 +194,12 @@ TEST_P(EveryWindow, EachButtonHasRoomAroundItsCaption) {
     }
 }
 
+TEST_P(EveryWindow, ReadOnlyBoxesAreNoTabStops) {
+    platform::Form* w = open();
+    ASSERT_NE(w, nullptr);
+    expectNoReadOnlyTabStops(*w);
+}
+
 INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, ::testing::ValuesIn(kWindows),
                          [](const auto& info) { return info.param.name.toStdString(); });
 
@@ -193,4 +210,16 @@ TEST_F(EveryWindow, EscapeLeavesTheMainWindowOpen) {
     platform::doEvents();
     EXPECT_EQ(Windows::find(wn::Form1), main);
     EXPECT_FALSE(platform::programEnded());
+}
+
+TEST_F(EveryWindow, TabInTheMainWindowPassesOverTheCountsItOnlyShows) {
+    platform::Form* main = Windows::show(wn::Form1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    auto& form = *static_cast<Form1*>(main);
+    expectNoReadOnlyTabStops(form);
+    // The entries' last button goes on to the winning lines' Print, not into a count.
+    form.Command12->setFocus();
+    QTest::keyClick(form.Command12, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), form.Text2);
+    EXPECT_NE(QApplication::focusWidget(), form.Text3);
 }

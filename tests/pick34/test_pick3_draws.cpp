@@ -143,6 +143,25 @@ TEST_F(PickWindow, AfterAddingADrawTheNextIsTypedOverIt) {
     EXPECT_EQ(w.Text1->text(), QStringLiteral("512"));
 }
 
+TEST_F(PickWindow, EnterInTheDrawBoxAddsTheDrawOfEitherTime) {
+    Pick3& w = open(3);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    for (const char* time : {"Evening", "Day"}) {
+        if (QLatin1String(time) == QLatin1String("Day")) {
+            w.MnuDay_Click();
+        }
+        ASSERT_EQ(w.Label1->text(), QStringLiteral("%1 Draw").arg(QLatin1String(time)));
+        w.Text1->setFocus();
+        w.Text1->selectAll();
+        QTest::keyClicks(w.Text1, QStringLiteral("407"));
+        messages().expect("Done");  // once: Enter adds the draw and clicks nothing else
+        QTest::keyClick(w.Text1, Qt::Key_Return);
+        EXPECT_TRUE(messages().allAnswered()) << time;
+    }
+    EXPECT_EQ(readFile("XWPick3Night.rtl"), pick(1, 1, 5, 3, 2012, {4, 0, 7}));
+    EXPECT_EQ(readFile("XWPick3Day.rtl"), pick(1, 1, 5, 3, 2012, {4, 0, 7}));
+}
+
 TEST_F(PickWindow, ReplacingADrawAsksFirst) {
     writeFile("XWPick4Night.rtl", pick(1, 1, 5, 3, 2012, {1, 2, 3, 4}));
     Pick3& w = open(4);
