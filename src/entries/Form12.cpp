@@ -37,6 +37,7 @@ QLineEdit* totalBox(QWidget* parent, const char* name) {
     auto* box = named(new QLineEdit(parent), name);
     // The boxes show what Check found; the marks in the list are what the player changes.
     box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);  // only read: no Tab stop
     box->setAlignment(Qt::AlignRight);
     box->setMaximumWidth(80);
     return box;

@@ -22,6 +22,7 @@ namespace {
 QLineEdit* figure(QWidget* parent, const char* name) {
     auto* box = named(new QLineEdit(parent), name);
     box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);  // only read: no Tab stop
     box->setAlignment(Qt::AlignRight);
     box->setMinimumWidth(twipsToPixels(1500));
     return box;
@@ -33,6 +34,7 @@ Form26::Form26(QWidget* parent) : platform::Form(kName, parent) {
     setWindowTitle(QStringLiteral("Individual Ball Statistics"));
     Text5 = named(new QLineEdit(this), "Text5");
     Text5->setReadOnly(true);
+    Text5->setFocusPolicy(Qt::NoFocus);
     Text5->setAlignment(Qt::AlignCenter);
     QFont heading = Text5->font();
     heading.setBold(true);
