@@ -50,6 +50,8 @@ RDL::RDL(QWidget* parent) : platform::Form(kName, parent) {
     Frame1 = named(new QGroupBox(QStringLiteral("Downloading"), this), "Frame1");
     Text1 = named(new QLineEdit(Frame1), "Text1");
     Text1->setReadOnly(true);
+    // It only shows what is downloading: Tab passes over it.
+    Text1->setFocusPolicy(Qt::NoFocus);
     (new QVBoxLayout(Frame1))->addWidget(Text1);
 
     Frame2 = named(new QGroupBox(QStringLiteral("Status"), this), "Frame2");

@@ -195,9 +195,6 @@ TEST_P(EveryWindow, EachButtonHasRoomAroundItsCaption) {
 }
 
 TEST_P(EveryWindow, ReadOnlyBoxesAreNoTabStops) {
-    if (GetParam().name == wn::RDL) {
-        GTEST_SKIP() << "its Downloading box is still a Tab stop";
-    }
     platform::Form* w = open();
     ASSERT_NE(w, nullptr);
     expectNoReadOnlyTabStops(*w);
