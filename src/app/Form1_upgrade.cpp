@@ -6,6 +6,7 @@
 #include "platform/events.h"
 #include "platform/inet.h"
 #include "platform/messagebox.h"
+#include "platform/receivedreply.h"
 #include "platform/shell.h"
 #include "platform/webservers.h"
 #include "shared/gamefiles.h"
@@ -116,41 +117,22 @@ void Form1::Inet1_StateChanged(int state) {
     if (state != platform::Inet::ResponseCompleted || downloadstate != 1) {
         return;
     }
-    bool numeric = false;
-    const qint64 length = Inet1->getHeader(QStringLiteral("Content-length")).toLongLong(&numeric);
-    if (!numeric || length <= 0) {
-        downloadstate = 3;
-        return;
-    }
-    ReceivedFile out(receivingPath(dataFile(downloadfolder, kVersionFileName)));
-    const auto notSaved = [&] {
-        upgradesaveerror_ = out.errorString();
-        downloadstate = 3;
-    };
-    if (!out.isOpen()) {
-        notSaved();
-        return;
-    }
-    qint64 written = 0;
-    for (QByteArray chunk = Inet1->getChunk(); !chunk.isEmpty(); chunk = Inet1->getChunk()) {
-        if (!out.append(chunk)) {
-            notSaved();
+    using Outcome = platform::ReceivedReply::Outcome;
+    const platform::ReceivedReply r =
+        platform::receiveReply(*Inet1, receivingPath(dataFile(downloadfolder, kVersionFileName)),
+                               [this] { return downloadstate == 1 && !platform::programEnded(); });
+    switch (r.outcome) {
+        case Outcome::Complete:
+            downloadstate = 2;
             return;
-        }
-        written += chunk.size();
-        platform::doEvents();
-        if (downloadstate != 1) {
+        case Outcome::NotSaved:
+            upgradesaveerror_ = r.error;
+            downloadstate = 3;
             return;
-        }
+        case Outcome::Refused:
+            downloadstate = 3;
+            return;
+        case Outcome::Stopped:
+            return;  // the check has moved on
     }
-    // On disk, and all of it as announced.
-    if (!out.finish()) {
-        notSaved();
-        return;
-    }
-    if (written != length) {
-        downloadstate = 3;
-        return;
-    }
-    downloadstate = 2;
 }

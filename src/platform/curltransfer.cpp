@@ -32,6 +32,12 @@ bool startsWithNoCase(const QByteArray& text, const char* prefix) {
     return lower(text.left(static_cast<qsizetype>(qstrlen(prefix)))) == prefix;
 }
 
+// The status of a status line ("HTTP/1.1 103 Early Hints"), 0 when it has none.
+int statusOf(const QByteArray& line) {
+    const QList<QByteArray> parts = line.simplified().split(' ');
+    return parts.size() >= 2 ? parts[1].toInt() : 0;
+}
+
 }  // namespace
 
 struct CurlTransfer::Shared {
@@ -56,14 +62,17 @@ struct Context {
     Inet::Failure cause = Inet::Failure::None;  // why a callback ended the transfer
     Inet::State lastState = Inet::None;
 
-    // The response being read: a new one starts with a status line after a header's end.
+    // The reply to the request last sent: its header (after any interim 1xx replies, whose
+    // lines count toward the same caps), then its body and trailers. Only a new request, which
+    // libcurl sends to follow a redirect, starts new caps.
     qint64 headerBytes = 0;
     int headerLines = 0;
-    bool headerEnded = false;
-    bool statusSeen = false;
+    bool statusSeen = false;   // of the response being read
+    int lineStatus = 0;        // as its status line gave it
+    bool headerEnded = false;  // of the final response: every further line is a trailer
     int status = 0;
     QByteArray location;
-    QList<QPair<QByteArray, QByteArray>> headers;
+    QList<QPair<QByteArray, QByteArray>> headers;  // of the response being read alone
 
     qint64 received = 0;  // body bytes of the final response, kept only when it is a 200
     QByteArray body;
@@ -83,38 +92,49 @@ struct Context {
         }
         return false;
     }
+    void requestSent();
     bool headerLine(const QByteArray& raw);
     bool headerComplete();
     bool bodyBytes(const char* data, size_t size);
 };
 
+void Context::requestSent() {
+    headerBytes = 0;
+    headerLines = 0;
+    statusSeen = false;
+    headerEnded = false;
+    status = 0;
+    location.clear();
+    headers.clear();
+    state(Inet::RequestSent);
+}
+
 bool Context::headerLine(const QByteArray& raw) {
     progressed();
-    const QByteArray line = raw.trimmed();
-    if (headerEnded && startsWithNoCase(line, "http/")) {
-        // The next response of a redirect (or after an interim 1xx): its own caps.
-        headerBytes = 0;
-        headerLines = 0;
-        headerEnded = false;
-        statusSeen = false;
-        location.clear();
-        headers.clear();
-    }
-    // Trailers after a chunked body count with their header.
+    // Interim replies and trailers count with the reply's header.
     headerBytes += raw.size();
     headerLines += 1;
     if (headerBytes > kMostHeaderBytes || headerLines > kMostHeaderLines) {
         return fail(Inet::Failure::Failed);
     }
     if (headerEnded) {
-        return true;  // a trailer: not a header of the reply
+        return true;  // a trailer, whatever it looks like: never a header of the reply
     }
+    const QByteArray line = raw.trimmed();
     if (!statusSeen) {
         statusSeen = true;
+        lineStatus = statusOf(line);
         state(Inet::ReceivingResponse);
         return true;
     }
     if (line.isEmpty()) {
+        if (lineStatus >= 100 && lineStatus < 200) {
+            // An interim reply: the reply itself follows, under the same caps.
+            statusSeen = false;
+            location.clear();
+            headers.clear();
+            return true;
+        }
         headerEnded = true;
         return headerComplete();
     }
@@ -146,14 +166,20 @@ bool Context::headerComplete() {
         }
         return true;
     }
-    if (status >= 100 && status < 200) {
-        return true;
-    }
     for (const auto& [name, value] : headers) {
         const QByteArray n = lower(name);
-        // Nothing was asked for but the stored bytes themselves, which the caps count.
+        // Nothing was asked for but the stored bytes themselves, which the caps count: no
+        // content coding, and no transfer coding but the chunks.
         if (n == "content-encoding" && !value.isEmpty() && lower(value) != "identity") {
             return fail(Inet::Failure::Failed);
+        }
+        if (n == "transfer-encoding") {
+            for (const QByteArray& coding : lower(value).split(',')) {
+                const QByteArray c = coding.trimmed();
+                if (!c.isEmpty() && c != "chunked" && c != "identity") {
+                    return fail(Inet::Failure::Failed);
+                }
+            }
         }
     }
     curl_off_t length = -1;
@@ -205,8 +231,9 @@ int onSocket(void* user, curl_socket_t, curlsocktype) {
     return CURL_SOCKOPT_OK;
 }
 
+// Called before every request, the first and each one that follows a redirect.
 int onRequest(void* user, char*, char*, int, int) {
-    static_cast<Context*>(user)->state(Inet::RequestSent);
+    static_cast<Context*>(user)->requestSent();
     return CURL_PREREQFUNC_OK;
 }
 
@@ -228,6 +255,8 @@ void setUp(CURL* e, Context& c, curl_slist* headers) {
     curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR,
                      startsWithNoCase(r.url, "https:") ? "https" : "http,https");
+    // No transfer coding is asked for; one sent all the same is refused, never decoded.
+    curl_easy_setopt(e, CURLOPT_TRANSFER_ENCODING, 0L);
     curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(e, CURLOPT_MAXREDIRS, static_cast<long>(Inet::kMostRedirects));
     curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <QPointer>
 
 #include "platform/application.h"
 #include "platform/curltransfer.h"
@@ -102,9 +103,11 @@ void Inet::ended(quint64 serial, const detail::TransferResult& result) {
         report(Error);
         return;
     }
+    // A handler of that state may have deleted this control or started another request:
+    // nothing of it is touched unless it is still here and still on this request.
+    const QPointer<Inet> self(this);
     report(ResponseReceived);
-    // A handler of that state may have started another request.
-    if (serial == serial_) {
+    if (self && serial == serial_) {
         report(ResponseCompleted);
     }
 }
@@ -114,6 +117,7 @@ void Inet::report(State state) {
         return;
     }
     lastReported_ = state;
+    // The last thing done: a handler may delete this control.
     emit stateChanged(state);
 }
 

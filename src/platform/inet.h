@@ -45,7 +45,8 @@ public:
         None,
         TimedOut,  // no progress within the request time-out, or past the whole-request limit
         // refused, broken, not 200, shorter than announced, redirected in circles or from https
-        // to http, compressed, or a header past its caps (64 KiB, 100 lines)
+        // to http, compressed (a content or transfer coding), or a header past its caps (64 KiB,
+        // 100 lines, with the interim replies before it and the trailers after its body)
         Failed,
         TooLarge,   // announced or sent larger than the largest reply of the request
         Abandoned,  // cancelled, replaced by a later request, or the program ended

@@ -4,6 +4,7 @@
 
 #include "platform/events.h"
 #include "platform/inet.h"
+#include "platform/receivedreply.h"
 #include "platform/webservers.h"
 #include "shared/gamefiles.h"
 #include "shared/module1.h"
@@ -49,51 +50,22 @@ void RDL::receive() {
     if (downloadstate != 1) {
         return;  // cancelled: nothing of it is written
     }
-    bool numeric = false;
-    const qint64 length = Inet1->getHeader(QStringLiteral("Content-length")).toLongLong(&numeric);
-    if (!numeric || length <= 0) {
-        downloadstate = 3;
-        return;
-    }
-    const double step =
-        std::round(static_cast<double>(platform::Inet::kChunkSize) / length * 100 * 1e4) / 1e4;
-    ReceivedFile out(receivingPath(dataFile(m1().datapath, getnameafterslash(downloadurl))));
-    const auto notSaved = [&] {
-        saveerror_ = out.errorString();
-        downloadstate = 3;
-    };
-    if (!out.isOpen()) {
-        notSaved();
-        return;
-    }
-    qint64 written = 0;
-    QByteArray chunk = Inet1->getChunk(platform::Inet::kChunkSize);
-    platform::doEvents();
-    while (!chunk.isEmpty()) {
-        if (downloadstate == 3 || platform::programEnded()) {
-            downloadstate = 3;
-            return;
+    using Outcome = platform::ReceivedReply::Outcome;
+    const platform::ReceivedReply r = platform::receiveReply(
+        *Inet1, receivingPath(dataFile(m1().datapath, getnameafterslash(downloadurl))),
+        [this] { return downloadstate != 3 && !platform::programEnded(); },
+        [this](qint64 length) {
+            const double step =
+                std::round(static_cast<double>(platform::Inet::kChunkSize) / length * 100 * 1e4) /
+                1e4;
+            if (progress_ < 100) {
+                showProgress(std::min(100.0, progress_ + step));
+            }
+        });
+    if (r.outcome != Outcome::Complete) {
+        if (r.outcome == Outcome::NotSaved) {
+            saveerror_ = r.error;
         }
-        if (!out.append(chunk)) {
-            notSaved();
-            return;
-        }
-        written += chunk.size();
-        if (progress_ < 100) {
-            showProgress(std::min(100.0, progress_ + step));
-        }
-        chunk = Inet1->getChunk(platform::Inet::kChunkSize);
-        platform::doEvents();
-    }
-    if (downloadstate == 3) {
-        return;
-    }
-    // On disk, and all of it as announced.
-    if (!out.finish()) {
-        notSaved();
-        return;
-    }
-    if (written != length) {
         downloadstate = 3;
         return;
     }

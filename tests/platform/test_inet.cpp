@@ -270,6 +270,48 @@ TEST_F(Transfer, AnAbandonedRequestIsNeverReportedNorRead) {
     EXPECT_EQ(readAllChunks(), QByteArray(300, 'n'));
 }
 
+TEST_F(Transfer, AHandlerMayDeleteTheControlOrStartAnotherRequest) {
+    server.serve("/a", "first");
+    server.serve("/b", "second");
+    // Deleted by the handler of each state in turn: nothing of it is touched afterwards (the
+    // sanitizer sees to that), and nothing more is reported.
+    for (const int deleteAt : {int(Inet::ReceivingResponse), int(Inet::ResponseReceived),
+                               int(Inet::ResponseCompleted), int(Inet::Error)}) {
+        SCOPED_TRACE(deleteAt);
+        QObject context;
+        auto* doomed = new Inet;
+        std::vector<int> seen;
+        QObject::connect(doomed, &Inet::stateChanged, &context, [&](int s) {
+            seen.push_back(s);
+            if (s == deleteAt) {
+                delete doomed;
+                doomed = nullptr;
+            }
+        });
+        doomed->execute(deleteAt == Inet::Error ? TestHttpServer::refusedUrl("/x")
+                                                : server.url("/a"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return doomed == nullptr; }, 10000));
+        QTest::qWait(50);
+        EXPECT_EQ(seen.back(), deleteAt);
+    }
+
+    // Another request started on ResponseReceived replaces this one: its completion is never
+    // reported, and what is read is the new reply.
+    bool restarted = false;
+    QObject::connect(&inet, &Inet::stateChanged, &inet, [&](int s) {
+        if (s == Inet::ResponseReceived && !restarted) {
+            restarted = true;
+            inet.execute(server.url("/b"));
+        }
+    });
+    inet.execute(server.url("/a"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return count(Inet::ResponseCompleted) > 0; }, 10000));
+    QTest::qWait(50);
+    EXPECT_EQ(count(Inet::ResponseReceived), 2);
+    EXPECT_EQ(count(Inet::ResponseCompleted), 1);
+    EXPECT_EQ(readAllChunks(), "second");
+}
+
 TEST_F(Transfer, BlockingOpenGivesTextOrBytesAndNoStates) {
     server.serve("/playslips/XW/playslips.txt", "Game one#A1.dat#\r\nPrix \xA3#B2.dat#");
     EXPECT_EQ(inet.openUrl(server.url("/playslips/XW/playslips.txt")),

@@ -69,6 +69,17 @@ QByteArray headerOfBytes(qint64 total) {
            "\r\n\r\nhello";
 }
 
+// `count` interim replies of `lines` header lines each (status line and end included).
+QByteArray interimReplies(int count, int lines) {
+    QByteArray one = "HTTP/1.1 103 Early Hints\r\n";
+    for (int i = 0; i < lines - 2; ++i) {
+        one += "Link: </s" + QByteArray::number(i) + ".css>; rel=preload\r\n";
+    }
+    return (one + "\r\n").repeated(count);
+}
+
+const QByteArray kHello = "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nhello";
+
 struct RawCase {
     const char* name;
     QByteArray reply;
@@ -131,11 +142,48 @@ INSTANTIATE_TEST_SUITE_P(
                 "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1ffffffffffffffff\r\n" +
                     QByteArray(100, 'c'),
                 Inet::Failure::Failed},
+        // An interim reply's header counts toward the caps of the reply that follows.
+        RawCase{"interim_reply", interimReplies(1, 3) + kHello, Inet::Failure::None},
+        RawCase{"interim_replies_past_the_caps", interimReplies(4, 90) + kHello,
+                Inet::Failure::Failed},
+        RawCase{"interim_reply_and_reply_past_the_caps_together",
+                interimReplies(1, 60) + replyWithHeader(60, 30), Inet::Failure::Failed},
+        // Nothing but the stored bytes themselves, as with a content coding.
+        RawCase{
+            "transfer_coding_gzip",
+            "HTTP/1.1 200 OK\r\nTransfer-Encoding: gzip, chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n",
+            Inet::Failure::Failed},
+        RawCase{"transfer_coding_in_two_lines",
+                "HTTP/1.1 200 OK\r\nTransfer-Encoding: deflate\r\nTransfer-Encoding: "
+                "chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n",
+                Inet::Failure::Failed},
+        RawCase{"transfer_coding_chunked_in_capitals",
+                "HTTP/1.1 200 OK\r\nTransfer-Encoding: Chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n",
+                Inet::Failure::None},
         RawCase{"trailers_past_the_caps",
                 "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n" +
                     QByteArray(70 * 1024, 't') + "\r\n\r\n",
                 Inet::Failure::Failed}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(KestrovaTest, AReplysHeaderIsItsOwn) {
+    // Neither an interim reply's header nor the trailers, even one that looks like a status
+    // line, are headers of the reply.
+    RawServer server(
+        "HTTP/1.1 103 Early Hints\r\nX-Interim: 1\r\nLink: </a.css>\r\n\r\n"
+        "HTTP/1.1 200 OK\r\nX-Own: yes\r\nTransfer-Encoding: chunked\r\n\r\n"
+        "5\r\nhello\r\n0\r\nHTTP/1.1: x\r\nContent-Length: 5\r\nX-Own: trailer\r\n"
+        "\r\n");
+    Inet inet;
+    EXPECT_EQ(inet.openUrlBytes(server.url()), "hello");
+    EXPECT_EQ(inet.failure(), Inet::Failure::None);
+    EXPECT_EQ(inet.status(), 200);
+    EXPECT_EQ(inet.getHeader("X-Own"), "yes");
+    EXPECT_EQ(inet.getHeader("Content-Length"), "");
+    EXPECT_EQ(inet.getHeader("X-Interim"), "");
+    EXPECT_EQ(inet.getHeader("Link"), "");
+    EXPECT_EQ(inet.getHeader("HTTP/1.1"), "");
+}
 
 class Reader : public KestrovaTest {
 protected:
@@ -174,6 +222,28 @@ TEST_F(Reader, RedirectChainsCompleteUpToTheMost) {
     Inet tooMany;
     EXPECT_TRUE(tooMany.openUrlBytes(chain(Inet::kMostRedirects + 1)).isEmpty());
     EXPECT_EQ(tooMany.failure(), Inet::Failure::Failed);
+}
+
+TEST_F(Reader, EachReplyOfARedirectChainHasCapsOfItsOwn) {
+    // Headers of 90 lines each: over 500 in all, never more than the caps in one reply.
+    TestHttpServer::Reply r;
+    for (int i = 0; i < 85; ++i) {
+        r.extraHeaders += "X-F" + QByteArray::number(i) + ": f\r\n";
+    }
+    r.status = 302;
+    for (int i = 1; i <= Inet::kMostRedirects; ++i) {
+        r.location = server.url(QStringLiteral("/r%1").arg(i + 1)).toUtf8();
+        server.setReply(QStringLiteral("/r%1").arg(i), r);
+    }
+    r.status = 200;
+    r.location.clear();
+    r.body = "the file";
+    server.setReply(QStringLiteral("/r%1").arg(Inet::kMostRedirects + 1), r);
+    Inet inet;
+    EXPECT_EQ(inet.openUrlBytes(server.url("/r1")), "the file");
+    EXPECT_EQ(inet.failure(), Inet::Failure::None);
+    EXPECT_EQ(inet.getHeader("Location"), "");
+    EXPECT_EQ(inet.getHeader("X-F84"), "f");
 }
 
 TEST_F(Reader, OnlyHttpIsFollowed) {

@@ -28,6 +28,33 @@ void serveChunk(TestHttpServer& s, const QString& path, const QByteArray& valid,
     s.setReply(path, r);
 }
 
+// `count` interim replies, each a header of `lines` lines (status line and end included).
+QByteArray earlyHints(int count, int lines) {
+    QByteArray one = "HTTP/1.1 103 Early Hints\r\n";
+    for (int i = 0; i < lines - 2; ++i) {
+        one += "Link: </s" + QByteArray::number(i) + ".css>; rel=preload\r\n";
+    }
+    return (one + "\r\n").repeated(count);
+}
+
+void serveChunkedWithTrailers(TestHttpServer& s, const QString& path, const QByteArray& valid,
+                              const QByteArray& trailers) {
+    TestHttpServer::Reply r;
+    r.body = valid;
+    r.chunked = true;
+    r.trailers = trailers;
+    s.setReply(path, r);
+}
+
+// Twenty header lines of no meaning, as a busy site sends.
+QByteArray twentyLines() {
+    QByteArray lines;
+    for (int i = 0; i < 20; ++i) {
+        lines += "X-Site-" + QByteArray::number(i) + ": " + QByteArray(40, 's') + "\r\n";
+    }
+    return lines;
+}
+
 using Endless = TestHttpServer::Reply::Endless;
 using Tls = TestHttpServer::Tls;
 
@@ -157,6 +184,49 @@ std::vector<Row> rows() {
              s.redirect(path, tls.url(path));
          },
          Ends::AtOnce},
+        // An interim reply's header counts toward the caps of the reply that follows it.
+        {"FourEarlyHintsOf90Lines",
+         [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
+             TestHttpServer::Reply r;
+             r.body = valid;
+             r.interim = earlyHints(4, 90);
+             s.setReply(path, r);
+         },
+         Ends::AtOnce},
+        // Trailers are never a header of the reply, whatever they look like.
+        {"TrailersPosingAsAReply",
+         [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
+             serveChunkedWithTrailers(
+                 s, path, valid,
+                 "HTTP/1.1: x\r\nContent-Length: " + QByteArray::number(valid.size()) + "\r\n");
+         },
+         Ends::Completing, false, true},
+        {"ChunkedWithTrailers",
+         [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
+             serveChunkedWithTrailers(s, path, valid, "X-Checksum: 0\r\nExpires: 0\r\n");
+         },
+         Ends::Completing, false, true},
+        {"GzipTransferEncoding",
+         [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
+             s.serveGzipTransfer(path, valid);
+         },
+         Ends::AtOnce},
+        // Each reply of a redirect chain has caps of its own: more lines in all than one may hold.
+        {"FiveRepliesOf20HeaderLines",
+         [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
+             TestHttpServer::Reply r;
+             r.extraHeaders = twentyLines();
+             r.status = 302;
+             for (int i = 1; i <= 4; ++i) {
+                 r.location = s.url(path + ".r" + QString::number(i)).toUtf8();
+                 s.setReply(i == 1 ? path : path + ".r" + QString::number(i - 1), r);
+             }
+             r.status = 200;
+             r.location.clear();
+             r.body = valid;
+             s.setReply(path + ".r4", r);
+         },
+         Ends::Completing},
         {"UntrustedCertificate",
          [](TestHttpServer& s, const QString& path, const QByteArray& valid) {
              TestHttpServer& tls = s.peer(Tls::Untrusted);

@@ -29,6 +29,10 @@ enum class Ends {
     Completing,           // the valid reply is taken, and nothing the server adds to it
 };
 
+// What a request needs of a reply beyond a whole body: the downloader and the upgrade check
+// need its length header.
+enum class Needs { Nothing, Length };
+
 struct Row {
     const char* name;
     // Serves `valid` at `path`, spoiled in this row's way.
@@ -36,15 +40,21 @@ struct Row {
     Ends ends;
     // The server goes on sending for as long as the client reads, also after the request ended.
     bool endless = false;
+    // The body arrives whole, but with no length header of the reply's own.
+    bool withoutLength = false;
 
-    bool completes() const { return ends == Ends::Completing; }
+    bool completes(Needs needs = Needs::Nothing) const {
+        return ends == Ends::Completing && !(withoutLength && needs == Needs::Length);
+    }
 };
 
 // Gigantic length header, 512 MiB with and without a length header, more body than the length
 // header announces, endless headers (long lines, short lines, one line), an endless chunk size
 // and chunk extension, a chunk of 2^63 - 1 bytes and one past 64 bits, a compressed body, drips
 // within and past the limits, a stall, a redirect loop, two redirects, https (trusted, then
-// back to http, or with an untrusted certificate).
+// back to http, or with an untrusted certificate), interim replies past the caps of the reply,
+// chunked bodies with trailers (plain, or posing as a reply with a length), a compressed
+// transfer coding, and five replies of a redirect chain each with a header of its own.
 std::vector<Row> rows();
 // The rows whose server never stops by itself.
 std::vector<Row> endlessRows();

@@ -281,6 +281,14 @@ void TestHttpServer::serveGzip(const QString& path, const QByteArray& body) {
     setReply(path, r);
 }
 
+void TestHttpServer::serveGzipTransfer(const QString& path, const QByteArray& body) {
+    Reply r;
+    r.body = gzip(body);
+    r.chunked = true;
+    r.transferEncoding = "gzip, chunked";
+    setReply(path, r);
+}
+
 void TestHttpServer::redirectLoop(const QString& path) {
     redirect(path, url(path));
 }
@@ -347,9 +355,9 @@ void TestHttpServer::answer(QTcpSocket* socket, const QString& path) {
         r.body = htmlPage();
         r.contentType = "text/html";
     }
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + reasonPhrase(r.status) +
-                      "\r\nContent-Type: " + r.contentType + "\r\nConnection: close\r\n" +
-                      r.extraHeaders;
+    QByteArray head = r.interim + "HTTP/1.1 " + QByteArray::number(r.status) + ' ' +
+                      reasonPhrase(r.status) + "\r\nContent-Type: " + r.contentType +
+                      "\r\nConnection: close\r\n" + r.extraHeaders;
     if (r.endless != Reply::Endless::None) {
         answerEndless(socket, head, r.endless);
         return;
@@ -358,7 +366,7 @@ void TestHttpServer::answer(QTcpSocket* socket, const QString& path) {
         head += "Location: " + r.location + "\r\n";
     }
     if (r.chunked) {
-        head += "Transfer-Encoding: chunked\r\n";
+        head += "Transfer-Encoding: " + r.transferEncoding + "\r\n";
     } else if (r.sendLength) {
         head += "Content-Length: " +
                 QByteArray::number(r.claimedLength.value_or(r.body.size() + r.generatedBytes)) +
@@ -381,7 +389,7 @@ void TestHttpServer::answer(QTcpSocket* socket, const QString& path) {
                            ? QByteArray::number(body.size() + r.generatedBytes, 16)
                            : r.chunkSizeLine) +
                       "\r\n");
-        tail = "\r\n0\r\n\r\n";
+        tail = "\r\n0\r\n" + r.trailers + "\r\n";
     }
     socket->write(body);
     pump(socket, [left = r.generatedBytes, tail](qint64 most) mutable {
