@@ -32,10 +32,17 @@ lock_program_folder() {
     if ! [ /proc/self/fd/9 -ef "$folder" ]; then
         exec 9<"$folder" || return 1
     fi
-    if ! flock -n 9 || old_lock_held "$folder"; then
+    local held=0
+    flock -n -E 75 9 || held=$?
+    if [ $held -eq 75 ] || old_lock_held "$folder"; then
         exec 9<&-
         echo "Kestrova is running from $folder: close it, then install again." >&2
         return 1
+    fi
+    # A folder that takes no lock (some network file systems) is installed into, as the program
+    # runs there, but the player is told.
+    if [ $held -ne 0 ]; then
+        echo "kestrova install: $folder cannot be locked, so a copy of the program running from it cannot be noticed" >&2
     fi
 }
 
