@@ -99,7 +99,9 @@ write_planned() {
     done
     perl "$shipfiles" copy "${copies[@]}" || exit 1
     sync -- "${scratch[@]}" || fail "could not write the files to the disk"
-    [ -z "$(perl "$shipfiles" differ "${checks[@]}")" ] || fail "a copy differs from its file"
+    local bad
+    bad=$(perl "$shipfiles" differ "${checks[@]}") || fail "could not check the copies"
+    [ -z "$bad" ] || fail "could not write ${targets[${bad%%$'\n'*}]}: the copy differs"
     local last=$((${#renames[@]} - 2))
     if [ "$last" -gt 0 ]; then
         perl "$shipfiles" rename "${renames[@]:0:last}" || exit 1
