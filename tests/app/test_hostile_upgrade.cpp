@@ -9,6 +9,7 @@
 #include "platform/webservers.h"
 #include "platform/windows.h"
 #include "support/bytes.h"
+#include "support/foldersnapshot.h"
 #include "support/hostilereplies.h"
 #include "support/testhttpserver.h"
 
@@ -36,7 +37,7 @@ protected:
 
 TEST_P(HostileUpgrade, EndsWithinItsLimitAndLeavesNothingBehind) {
     Form1& main = startShortened();
-    const auto before = hostile::snapshot(dataPath());
+    const auto before = folderFiles(dataPath());
     messages().expect(GetParam().completes(hostile::Needs::Length)
                           ? "You are using the latest version"
                           : "Download failed or aborted");
@@ -46,7 +47,7 @@ TEST_P(HostileUpgrade, EndsWithinItsLimitAndLeavesNothingBehind) {
     main.mnuUpgrade_Click();
     hostile::expectEndedInTime(GetParam(), clock);
     EXPECT_LE(watch.longestGap(), hostile::kLongestStall);
-    EXPECT_EQ(hostile::snapshot(dataPath()), before);
+    EXPECT_EQ(folderFiles(dataPath()), before);
     EXPECT_TRUE(main.mnuUpgrade->isEnabled());
 }
 
@@ -57,12 +58,12 @@ using EndlessUpgrade = HostileUpgrade;
 
 TEST_P(EndlessUpgrade, TheProgramEndsAtOnce) {
     Form1& main = startShortened();
-    const auto before = hostile::snapshot(dataPath());
+    const auto before = folderFiles(dataPath());
     QElapsedTimer sinceEnd;
     hostile::endProgramOnRequest(server, kVersionPath, sinceEnd);
     main.mnuUpgrade_Click();
     hostile::expectEndedAtOnceThenCloses(sinceEnd, [] { platform::Windows::unloadAll(); });
-    EXPECT_EQ(hostile::snapshot(dataPath()), before);
+    EXPECT_EQ(folderFiles(dataPath()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, EndlessUpgrade, ::testing::ValuesIn(hostile::endlessRows()),

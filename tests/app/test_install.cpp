@@ -1,11 +1,15 @@
 // Installing into a program folder that is also the player's data folder: the shipped files are
 // refreshed, the player's are never touched, and the installed help is what Help opens.
+#include <functional>
+#include <iostream>
 #include <map>
+#include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -14,33 +18,9 @@
 #include <QTemporaryDir>
 
 #include "app/app_helpers.h"
+#include "support/foldersnapshot.h"
 
 namespace {
-
-struct Snapshot {
-    QByteArray sha;
-    qint64 modified = 0;
-    QFile::Permissions permissions;
-    bool operator==(const Snapshot&) const = default;
-};
-
-// Every file under the folder, with its bytes (as a hash), modification time and mode.
-std::map<QString, Snapshot> snapshot(const QString& folder) {
-    std::map<QString, Snapshot> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-        QCryptographicHash hash(QCryptographicHash::Sha256);
-        hash.addData(&f);
-        files[QDir(folder).relativeFilePath(path)] = {
-            hash.result(), it.fileInfo().lastModified().toMSecsSinceEpoch(),
-            it.fileInfo().permissions()};
-    }
-    return files;
-}
 
 QByteArray bytesOf(const QString& path) {
     QFile f(path);
@@ -48,6 +28,46 @@ QByteArray bytesOf(const QString& path) {
 }
 
 const QString kSource = QStringLiteral(KESTROVA_DATA);
+
+void writeUnder(const QString& folder, const QString& name, const QByteArray& bytes,
+                QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner) {
+    const QString path = folder + u'/' + name;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(f.write(bytes), bytes.size());
+    f.close();
+    ASSERT_TRUE(QFile::setPermissions(path, mode));
+}
+
+// A running copy of the program, as far as the installer can tell: a process holding the flock
+// on a folder or on a file, until the holder goes.
+class LockHolder {
+public:
+    explicit LockHolder(const QString& path) {
+        p_.start(QStringLiteral("bash"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral(R"(exec 9<"$1" && flock -x 9 && echo locked && exec sleep 600)"),
+                  QStringLiteral("holder"), path});
+        while (!p_.readAllStandardOutput().contains("locked") && p_.waitForReadyRead(-1)) {
+        }
+        EXPECT_EQ(p_.state(), QProcess::Running) << p_.readAllStandardError().toStdString();
+    }
+    ~LockHolder() {
+        p_.kill();
+        p_.waitForFinished(-1);
+    }
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+
+private:
+    QProcess p_;
+};
+
+QString runningMessage(const QString& folder) {
+    return QStringLiteral("Kestrova is running from ") + folder +
+           QStringLiteral(": close it, then install again.");
+}
 
 }  // namespace
 
@@ -72,7 +92,7 @@ protected:
                 QStringList{QStringLiteral("--install"), QStringLiteral(KESTROVA_BUILD),
                             QStringLiteral("--prefix"), folder} +
                     extra);
-        EXPECT_TRUE(p.waitForFinished(120000));
+        EXPECT_TRUE(p.waitForFinished(-1));
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
                 QString::fromLocal8Bit(p.readAll())};
     }
@@ -101,12 +121,12 @@ TEST_F(Install, OverAPlayersFolderKeepsTheirFilesAndRefreshesTheShippedOnes) {
     for (const QString& name : shipped) {
         put(name, "an older version");
     }
-    const auto before = snapshot(dataPath());
+    const auto before = folderStates(dataPath());
 
     const Result r = install();
     ASSERT_EQ(r.exitCode, 0) << r.output.toStdString();
 
-    const auto after = snapshot(dataPath());
+    const auto after = folderStates(dataPath());
     for (const QString& name : players) {
         ASSERT_TRUE(after.count(name)) << name.toStdString();
         EXPECT_EQ(after.at(name), before.at(name)) << name.toStdString();
@@ -132,11 +152,11 @@ TEST_F(Install, OverAPlayersFolderKeepsTheirFilesAndRefreshesTheShippedOnes) {
 TEST_F(Install, ASecondInstallChangesNothing) {
     ASSERT_EQ(install().exitCode, 0);
     writeFile("game1.dat", game("Lotto", 6, 49).toBytes());
-    const auto first = snapshot(dataPath());
+    const auto first = folderStates(dataPath());
 
     const Result again = install();
     ASSERT_EQ(again.exitCode, 0) << again.output.toStdString();
-    EXPECT_EQ(snapshot(dataPath()), first);
+    EXPECT_EQ(folderStates(dataPath()), first);
     EXPECT_FALSE(again.output.contains(QStringLiteral("Installing:")))
         << again.output.toStdString();
 }
@@ -153,19 +173,212 @@ TEST_F(Install, AShippedFileThePlayerMadeReadOnlyIsKept) {
     EXPECT_EQ(readFile("wheels/6-6-3-15.whl"), bytesOf(kSource + "/wheels/6-6-3-15.whl"));
 }
 
-TEST_F(Install, AFolderWhereAShippedFileGoesStopsTheInstallAndKeepsTheOldProgram) {
-    // The executable goes last: the old one stays with the old data it knows.
+TEST_F(Install, NeverMixesTwoBuilds) {
+    // The executable's table of line counts must match the wheel files beside it: when either
+    // cannot be replaced, nothing at all is written.
+    constexpr auto kReadOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const struct {
+        const char* what;
+        const char* refusedFile;
+        std::function<void(const QString&)> make;
+        bool evenAsRoot;
+    } cases[] = {
+        {"a read-only program that differs", "kestrova",
+         [&](const QString& f) {
+             writeUnder(f, "kestrova", "an older version", kReadOnly | QFile::ExeOwner);
+             writeUnder(f, "wheels/6-6-3-15.whl", "an older wheel");
+         },
+         true},
+        {"a read-only wheel file with a new program", "wheels/6-6-3-15.whl",
+         [&](const QString& f) {
+             writeUnder(f, "kestrova", "an older version");
+             writeUnder(f, "wheels/6-6-3-15.whl", "an older wheel", kReadOnly);
+         },
+         true},
+        {"a wheels folder that cannot be written", "wheels/6-6-3-15.whl",
+         [&](const QString& f) {
+             writeUnder(f, "kestrova", "an older version");
+             writeUnder(f, "wheels/6-6-3-15.whl", "an older wheel");
+             QFile::setPermissions(f + "/wheels", kReadOnly | QFile::ExeOwner);
+         },
+         false},
+        {"a folder where the program goes", "kestrova",
+         [&](const QString& f) {
+             writeUnder(f, "kestrova/notes.txt", "mine");
+             writeUnder(f, "wheels/6-6-3-15.whl", "an older wheel");
+         },
+         true},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (!c.evenAsRoot && geteuid() == 0) {
+            std::cout << "[ SKIPPED  ] " << c.what << ": root writes into any folder\n";
+            continue;
+        }
+        const QString folder = dataPath() + QStringLiteral("/row") + QString::number(row++);
+        c.make(folder);
+        writeUnder(folder, "game1.dat", "the player's game");
+        const auto before = folderStates(folder);
+
+        const Result r = install(folder);
+        EXPECT_NE(r.exitCode, 0);
+        EXPECT_TRUE(r.output.contains(folder + u'/' + c.refusedFile)) << r.output.toStdString();
+        EXPECT_TRUE(r.output.contains("nothing was installed")) << r.output.toStdString();
+        EXPECT_EQ(folderStates(folder), before);
+        EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  (QStringList{"game1.dat", "kestrova", "wheels"}));
+        QFile::setPermissions(folder + "/wheels",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
+
+TEST_F(Install, NeverUnderARunningCopy) {
+    // A copy of this build locks the folder itself; one built before locks .kestrova.lock. Only a
+    // regular file held by another process is such a lock, and the installer never removes it.
+    enum class Lock { None, Folder, OldFile, OldFileFree, Fifo, LinkToHeld };
+    const struct {
+        const char* what;
+        Lock lock;
+        bool refused;
+    } cases[] = {
+        {"no copy runs", Lock::None, false},
+        {"a copy holds the folder", Lock::Folder, true},
+        {"an older copy holds its lock file", Lock::OldFile, true},
+        {"an old lock file nobody holds", Lock::OldFileFree, false},
+        {"a FIFO where the old lock file was", Lock::Fifo, false},
+        {"a link to a lock file held elsewhere", Lock::LinkToHeld, false},
+    };
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString heldElsewhere = elsewhere.path() + QStringLiteral("/.kestrova.lock");
+    writeUnder(elsewhere.path(), ".kestrova.lock", "");
+    const LockHolder elsewhereHolder(heldElsewhere);
+    int row = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString folder = dataPath() + QStringLiteral("/row") + QString::number(row++);
+        const QString oldLock = folder + QStringLiteral("/.kestrova.lock");
+        writeUnder(folder, "kestrova", "an older version");
+        writeUnder(folder, "wheels/6-6-3-15.whl", "an older wheel");
+        writeUnder(folder, "game1.dat", "the player's game");
+        if (c.lock == Lock::OldFile || c.lock == Lock::OldFileFree) {
+            writeUnder(folder, ".kestrova.lock", "");
+        } else if (c.lock == Lock::Fifo) {
+            ASSERT_EQ(mkfifo(oldLock.toLocal8Bit().constData(), 0600), 0);
+        } else if (c.lock == Lock::LinkToHeld) {
+            ASSERT_TRUE(QFile::link(heldElsewhere, oldLock));
+        }
+        std::optional<LockHolder> holder;
+        if (c.lock == Lock::Folder) {
+            holder.emplace(folder);
+        } else if (c.lock == Lock::OldFile) {
+            holder.emplace(oldLock);
+        }
+        const auto before = folderStates(folder);
+
+        const Result r = install(folder);
+        if (c.refused) {
+            EXPECT_NE(r.exitCode, 0);
+            EXPECT_TRUE(r.output.contains(runningMessage(folder))) << r.output.toStdString();
+            EXPECT_EQ(folderStates(folder), before);
+            holder.reset();
+            // Once the copy is closed, the install goes through.
+            const Result again = install(folder);
+            EXPECT_EQ(again.exitCode, 0) << again.output.toStdString();
+        } else {
+            EXPECT_EQ(r.exitCode, 0) << r.output.toStdString();
+        }
+        EXPECT_EQ(bytesOf(folder + "/kestrova"),
+                  bytesOf(QStringLiteral(KESTROVA_BUILD "/bin/kestrova")));
+        EXPECT_EQ(bytesOf(folder + "/game1.dat"), "the player's game");
+        // Whatever stood for the old lock is left as it was.
+        const QFileInfo lock(oldLock);
+        EXPECT_EQ(lock.exists() || lock.isSymLink(),
+                  c.lock != Lock::None && c.lock != Lock::Folder);
+        EXPECT_EQ(lock.isSymLink(), c.lock == Lock::LinkToHeld);
+    }
+}
+
+TEST_F(Install, ScriptsRunHoldsTheLockWhileItInstallsAndStartsTheProgramWithoutIt) {
+    // scripts/run as it is, with a build that is already made: its cmake installs this build
+    // tree and puts a stand-in for the program that tells what it finds on starting.
+    QTemporaryDir tree;
+    ASSERT_TRUE(tree.isValid());
+    const QString source = kSource + QStringLiteral("/..");
+    for (const char* name : {"scripts/run", "cmake/programfolder.sh", "cmake/movefromold.sh"}) {
+        QDir().mkpath(QFileInfo(tree.path() + u'/' + name).path());
+        ASSERT_TRUE(QFile::copy(source + u'/' + name, tree.path() + u'/' + name)) << name;
+    }
+    writeUnder(tree.path(), "scripts/setup", "#!/bin/bash\n",
+               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString probe = tree.path() + QStringLiteral("/probe");
+    writeUnder(tree.path(), "probe", R"sh(#!/bin/bash
+folder=$(dirname "$0")
+for fd in /proc/$$/fd/*; do echo "descriptor ${fd##*/}: $(readlink "$fd")"; done
+flock -n "$folder" true && echo "the folder is free"
+)sh",
+               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString fakeBin = tree.path() + QStringLiteral("/bin");
+    writeUnder(fakeBin, "cmake",
+               QStringLiteral(R"(#!/bin/bash
+[ "$1" = --install ] || exit 0
+"%1" --install "%2" "${@:3}" || exit
+cp "%3" "$4/kestrova"
+)")
+                   .arg(QStringLiteral(KESTROVA_CMAKE), QStringLiteral(KESTROVA_BUILD), probe)
+                   .toUtf8(),
+               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const auto run = [&](const QString& folder) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("PATH"), fakeBin + u':' + env.value(QStringLiteral("PATH")));
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QStringLiteral("bash"),
+                {tree.path() + QStringLiteral("/scripts/run"), QStringLiteral("--no-menu"),
+                 QStringLiteral("--folder"), folder});
+        p.waitForFinished(-1);
+        return Result{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                      QString::fromLocal8Bit(p.readAll())};
+    };
+    const QString folder = dataPath() + QStringLiteral("/program folder");
+
+    {
+        QDir().mkpath(folder);
+        const LockHolder running(folder);
+        const Result refused = run(folder);
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_TRUE(refused.output.contains(runningMessage(folder)))
+            << refused.output.toStdString();
+        EXPECT_TRUE(QDir(folder).isEmpty());
+    }
+
+    // The installs inside share the lock scripts/run holds; the program it starts holds none of
+    // its descriptors and finds the folder free to lock.
+    const Result r = run(folder);
+    ASSERT_EQ(r.exitCode, 0) << r.output.toStdString();
+    EXPECT_TRUE(r.output.contains(QStringLiteral("-- Installing: ") + folder + "/tada.wav"))
+        << r.output.toStdString();
+    EXPECT_TRUE(r.output.contains("the folder is free")) << r.output.toStdString();
+    EXPECT_FALSE(r.output.contains(QStringLiteral(": ") + folder + u'\n'))
+        << r.output.toStdString();
+}
+
+TEST_F(Install, AFolderWhereAShippedFileGoesStopsTheInstallBeforeItWritesAnything) {
     for (const QString name : {"tada.wav", "help/index.html", "wheels/6-6-3-15.whl"}) {
         SCOPED_TRACE(name.toStdString());
         put("kestrova", "an older version");
         // An earlier round may have installed it as a file.
         QFile::remove(file(name));
         put(name + "/mine/notes.txt", "mine");
+        const auto before = folderStates(dataPath());
 
         const Result r = install();
         EXPECT_NE(r.exitCode, 0);
         EXPECT_TRUE(r.output.contains(file(name) + QStringLiteral(" is a folder")))
             << r.output.toStdString();
+        EXPECT_EQ(folderStates(dataPath()), before);
         EXPECT_EQ(readFile(name + "/mine/notes.txt"), "mine");
         EXPECT_EQ(readFile("kestrova"), "an older version");
         ASSERT_TRUE(QDir(file(name)).removeRecursively());
@@ -204,7 +417,7 @@ TEST_F(Install, AFolderNamedWithAControlCharacterIsRefusedBeforeAnythingIsWritte
             run.setProcessEnvironment(env);
             run.setProcessChannelMode(QProcess::MergedChannels);
             run.start(QStringLiteral("bash"), QStringList{scriptsRun} + arguments);
-            ASSERT_TRUE(run.waitForFinished(30000));
+            ASSERT_TRUE(run.waitForFinished(-1));
             EXPECT_EQ(run.exitCode(), 2);
             EXPECT_TRUE(run.readAll().contains("control character"));
         }
@@ -265,7 +478,7 @@ TEST_F(Install, ABareInstallWritesOnlyUnderThePlayersHome) {
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.start(QStringLiteral(KESTROVA_CMAKE),
                 {QStringLiteral("--install"), QStringLiteral(KESTROVA_BUILD)});
-        EXPECT_TRUE(p.waitForFinished(120000));
+        EXPECT_TRUE(p.waitForFinished(-1));
         return Result{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
                       QString::fromLocal8Bit(p.readAll())};
     };
@@ -347,7 +560,7 @@ TEST(InstallPrefix, IsTheProgramFolderUnlessOneWasChosen) {
                     QStringList{QStringLiteral("-S"), source, QStringLiteral("-B"),
                                 home.path() + QStringLiteral("/build")} +
                         options);
-            EXPECT_TRUE(p.waitForFinished(60000));
+            EXPECT_TRUE(p.waitForFinished(-1));
             EXPECT_EQ(p.exitCode(), 0) << p.readAll().toStdString();
         };
         configure(c.first);

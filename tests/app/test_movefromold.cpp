@@ -6,11 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include "support/foldersnapshot.h"
 
 namespace {
 
@@ -67,18 +68,6 @@ QFile::Permissions modeOf(const QString& path) {
     return QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
 }
 
-// Every file under the folder, hidden ones too, with its bytes.
-std::map<QString, QByteArray> filesUnder(const QString& folder) {
-    std::map<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files[QDir(folder).relativeFilePath(path)] = bytesOf(path);
-    }
-    return files;
-}
-
 class MoveFromOld : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(root_.isValid()); }
@@ -110,7 +99,7 @@ protected:
         p.setProcessEnvironment(env);
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.start("bash", {kScript, old_, folder, data_});
-        EXPECT_TRUE(p.waitForFinished(60000));
+        EXPECT_TRUE(p.waitForFinished(-1));
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
                 QString::fromLocal8Bit(p.readAll())};
     }
@@ -122,7 +111,7 @@ protected:
             expected[f.name] = f.bytes;
             EXPECT_EQ(modeOf(folder + u'/' + f.name), f.mode) << f.name.toStdString();
         }
-        const auto found = filesUnder(folder);
+        const auto found = folderFiles(folder);
         EXPECT_EQ(found.size(), expected.size());
         for (const auto& [name, bytes] : found) {
             EXPECT_TRUE(expected.count(name) && expected.at(name) == bytes)

@@ -11,6 +11,7 @@
 #include "platform/windows.h"
 #include "playslips/PrintManager.h"
 #include "playslips_helpers.h"
+#include "support/foldersnapshot.h"
 #include "support/hostilereplies.h"
 #include "support/testhttpserver.h"
 
@@ -48,7 +49,7 @@ protected:
 
 TEST_P(HostilePlayslips, TheListEndsWithinItsLimit) {
     GetParam().serve(server, kListPath, kList);
-    const auto before = hostile::snapshot(dataPath());
+    const auto before = folderFiles(dataPath());
     if (!GetParam().completes()) {
         messages().expect(QStringLiteral("Failed to retrieve the data."));
     }
@@ -60,7 +61,7 @@ TEST_P(HostilePlayslips, TheListEndsWithinItsLimit) {
     EXPECT_LE(watch.longestGap(), hostile::kLongestStall);
     EXPECT_EQ(listed(),
               GetParam().completes() ? QStringList({"Lotto 6/49", "Daily Game"}) : QStringList());
-    EXPECT_EQ(hostile::snapshot(dataPath()), before);
+    EXPECT_EQ(folderFiles(dataPath()), before);
 }
 
 TEST_P(HostilePlayslips, InstallEndsWithinItsLimitAndKeepsTheSettings) {
@@ -69,7 +70,7 @@ TEST_P(HostilePlayslips, InstallEndsWithinItsLimitAndKeepsTheSettings) {
     w->Command8_Click();
     ASSERT_EQ(w->List1->count(), 2);
     w->List1->setCurrentRow(0);
-    auto expected = hostile::snapshot(dataPath());
+    auto expected = folderFiles(dataPath());
     if (GetParam().completes()) {
         expected["Lotto.dat"] = record;
     }
@@ -84,7 +85,7 @@ TEST_P(HostilePlayslips, InstallEndsWithinItsLimitAndKeepsTheSettings) {
     w->Command6_Click();
     hostile::expectEndedInTime(GetParam(), clock);
     EXPECT_LE(watch.longestGap(), hostile::kLongestStall);
-    EXPECT_EQ(hostile::snapshot(dataPath()), expected);
+    EXPECT_EQ(folderFiles(dataPath()), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, HostilePlayslips, ::testing::ValuesIn(hostile::rows()),
@@ -94,12 +95,12 @@ using EndlessPlayslips = HostilePlayslips;
 
 TEST_P(EndlessPlayslips, TheProgramEndsAtOnceDuringTheList) {
     GetParam().serve(server, kListPath, kList);
-    const auto before = hostile::snapshot(dataPath());
+    const auto before = folderFiles(dataPath());
     QElapsedTimer sinceEnd;
     hostile::endProgramOnRequest(server, kListPath, sinceEnd);
     w->Command8_Click();
     hostile::expectEndedAtOnceThenCloses(sinceEnd, [] { Windows::unloadAll(); });
-    EXPECT_EQ(hostile::snapshot(dataPath()), before);
+    EXPECT_EQ(folderFiles(dataPath()), before);
 }
 
 TEST_P(EndlessPlayslips, TheProgramEndsAtOnceDuringAnInstall) {
@@ -108,7 +109,7 @@ TEST_P(EndlessPlayslips, TheProgramEndsAtOnceDuringAnInstall) {
     w->Command8_Click();
     ASSERT_EQ(w->List1->count(), 2);
     w->List1->setCurrentRow(0);
-    const auto before = hostile::snapshot(dataPath());
+    const auto before = folderFiles(dataPath());
     messages().expect(QStringLiteral("This will replace any current configuration for this "
                                      "game. Are you sure you want to proceed?"),
                       MsgAnswer::Yes);
@@ -116,7 +117,7 @@ TEST_P(EndlessPlayslips, TheProgramEndsAtOnceDuringAnInstall) {
     hostile::endProgramOnRequest(server, kFilePath, sinceEnd);
     w->Command6_Click();
     hostile::expectEndedAtOnceThenCloses(sinceEnd, [] { Windows::unloadAll(); });
-    EXPECT_EQ(hostile::snapshot(dataPath()), before);
+    EXPECT_EQ(folderFiles(dataPath()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, EndlessPlayslips, ::testing::ValuesIn(hostile::endlessRows()),

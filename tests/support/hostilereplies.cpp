@@ -284,16 +284,6 @@ std::chrono::milliseconds MainThreadWatch::longestGap() const {
     return std::chrono::milliseconds(std::max(longest_, sinceTick_.elapsed()));
 }
 
-std::map<QString, QByteArray> snapshot(const QString& folder) {
-    std::map<QString, QByteArray> files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
-        QFile f(QDir(folder).filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
-        files[name] = f.readAll();
-    }
-    return files;
-}
-
 void expectEndedAtOnceThenCloses(const QElapsedTimer& ended, const std::function<void()>& close) {
     ASSERT_TRUE(ended.isValid()) << "the program was not ended";
     EXPECT_LT(std::chrono::milliseconds(ended.elapsed()), kEndsWithin);

@@ -89,9 +89,6 @@ private:
     qint64 longest_ = 0;
 };
 
-// Every file of the folder with its bytes.
-std::map<QString, QByteArray> snapshot(const QString& folder);
-
 inline void PrintTo(const Row& row, std::ostream* os) {
     *os << row.name;
 }

@@ -8,6 +8,7 @@
 
 #include "platform/webservers.h"
 #include "platform/windows.h"
+#include "support/foldersnapshot.h"
 #include "support/hostilereplies.h"
 #include "support/testhttpserver.h"
 #include "updates_helpers.h"
@@ -46,7 +47,7 @@ TEST_P(HostileDownload, EndsWithinItsLimitAndKeepsTheHistories) {
     const bool completes = GetParam().completes(hostile::Needs::Length);
     server.serve(kOtherServerPath, served);
     RDL& w = openShortened();
-    auto expected = hostile::snapshot(dataPath());
+    auto expected = folderFiles(dataPath());
     if (completes || otherServer) {
         expected["Powerball.rtl"] = served;
     }
@@ -67,7 +68,7 @@ TEST_P(HostileDownload, EndsWithinItsLimitAndKeepsTheHistories) {
                   ? "All Selected Results Downloaded Successfully."
                   : "Download Failed or Was Cancelled. Some results may not have been updated.");
     EXPECT_EQ(server.requests(kOtherServerPath), otherServer ? 1 : 0);
-    EXPECT_EQ(hostile::snapshot(dataPath()), expected);
+    EXPECT_EQ(folderFiles(dataPath()), expected);
     EXPECT_TRUE(w.Command1->isEnabled());
 }
 
@@ -79,12 +80,12 @@ using EndlessDownload = HostileDownload;
 TEST_P(EndlessDownload, TheProgramEndsAtOnceAndTheHistoriesStay) {
     GetParam().serve(server, kPowerballPath, served);
     RDL& w = openShortened();
-    const auto before = hostile::snapshot(dataPath());
+    const auto before = folderFiles(dataPath());
     QElapsedTimer sinceEnd;
     hostile::endProgramOnRequest(server, kPowerballPath, sinceEnd);
     w.Command1_Click();
     hostile::expectEndedAtOnceThenCloses(sinceEnd, [] { platform::Windows::unload(RDL::kName); });
-    EXPECT_EQ(hostile::snapshot(dataPath()), before);
+    EXPECT_EQ(folderFiles(dataPath()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, EndlessDownload, ::testing::ValuesIn(hostile::endlessRows()),
