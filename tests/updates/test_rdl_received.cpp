@@ -43,7 +43,7 @@ protected:
     // The downloader with only Powerball checked.
     RDL& open() {
         RDL& w = openRDL();
-        w.requesttimeout = 500ms;
+        w.requesttimeout = kPatientWait;  // no busy machine ends a reply at this one
         w.Check[8]->setChecked(false);
         return w;
     }
@@ -117,6 +117,7 @@ TEST_F(Received, ALeftoverOfAnEndedRunIsRemovedBeforeTheTransferStarts) {
     writeFile("XWQPowerball.rtl.part", kSeven.left(100));
     server.serveAndStallAfter(kPowerballPath, kSeven, 56);
     RDL& w = open();
+    w.requesttimeout = 500ms;
     bool leftoverAtRequest = true;
     whenTrue(
         &w, [&] { return server.requests(kPowerballPath) == 1; },
