@@ -115,13 +115,15 @@ TEST_F(Received, ALeftoverOfAnEndedRunIsRemovedBeforeTheTransferStarts) {
     writeHistories();
     const Files before = dataFiles();
     writeFile("XWQPowerball.rtl.part", kSeven.left(100));
-    server.serveAndStallAfter(kPowerballPath, kSeven, 56);
+    // Cut off, so that it fails at once; looked at the moment the request arrives.
+    server.serveAndCloseAfter(kPowerballPath, kSeven, 56);
     RDL& w = open();
-    w.requesttimeout = 500ms;
     bool leftoverAtRequest = true;
-    whenTrue(
-        &w, [&] { return server.requests(kPowerballPath) == 1; },
-        [&] { leftoverAtRequest = exists("XWQPowerball.rtl.part"); });
+    server.onRequest([&](const QString& path) {
+        if (path == kPowerballPath) {
+            leftoverAtRequest = exists("XWQPowerball.rtl.part");
+        }
+    });
     messages().expect(
         "The download failed or was cancelled for Powerball Do you want to try the other server?",
         MsgAnswer::No);
