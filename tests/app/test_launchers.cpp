@@ -12,6 +12,7 @@
 #include "platform/windows.h"
 #include "shared/module1.h"
 #include "support/bytes.h"
+#include "support/waits.h"
 
 using platform::Windows;
 
@@ -32,7 +33,7 @@ void closeChildren() {
 class Watchdog {
 public:
     Watchdog() {
-        QTimer::singleShot(5000, &guard_, [] { platform::endProgram(); });
+        QTimer::singleShot(kPatientWait, &guard_, [] { platform::endProgram(); });
     }
 
 private:

@@ -13,6 +13,7 @@
 #include "platform/inet.h"
 #include "support/kestrovatest.h"
 #include "support/testhttpserver.h"
+#include "support/waits.h"
 
 using namespace std::chrono_literals;
 using platform::Inet;
@@ -96,13 +97,13 @@ class RawReply : public KestrovaTest, public ::testing::WithParamInterface<RawCa
 TEST_P(RawReply, EndsAtOnceAsItShould) {
     RawServer server(GetParam().reply, GetParam().close);
     Inet inet;
-    inet.setLimits({kLargest, 5s});
-    inet.setRequestTimeout(5s);
+    inet.setLimits({kLargest, kPatientWait});
+    inet.setRequestTimeout(kPatientWait);
     QElapsedTimer clock;
     clock.start();
     const QByteArray body = inet.openUrlBytes(server.url());
     // Refused as soon as it is read, never at a time-out.
-    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_LT(clock.elapsed(), kPatientWait.count());
     EXPECT_EQ(inet.failure(), GetParam().failure);
     EXPECT_EQ(body.isEmpty(), GetParam().failure != Inet::Failure::None);
     if (GetParam().failure == Inet::Failure::None) {
@@ -213,7 +214,7 @@ TEST_F(Reader, RedirectChainsCompleteUpToTheMost) {
     std::vector<int> states;
     QObject::connect(&inet, &Inet::stateChanged, &inet, [&](int s) { states.push_back(s); });
     inet.execute(chain(2));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !inet.stillExecuting(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !inet.stillExecuting(); }, kPatientWait.count()));
     ASSERT_FALSE(states.empty());
     EXPECT_EQ(states.back(), Inet::ResponseCompleted);
     EXPECT_EQ(inet.getChunk(), "the file");
@@ -266,8 +267,8 @@ TEST_F(Reader, AProxyOfTheEnvironmentIsNeverUsed) {
     qunsetenv("ALL_PROXY");
 }
 
-// How a stalled transfer is let go; the limits leave a busy machine plenty of slack.
-constexpr qint64 kLetGoWithin = 500;
+// How a stalled transfer is let go: at once, where its 60 s time-out would take that long.
+constexpr qint64 kLetGoWithin = kBusyMachineSlack.count();
 
 class Stalled : public Reader {
 protected:
@@ -278,7 +279,8 @@ protected:
     }
     void startStalled(Inet& inet) {
         inet.execute(server.url("/stall"));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests("/stall") > 0; }, 10000));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return server.requests("/stall") > 0; }, kPatientWait.count()));
         QTest::qWait(50);
     }
 };
@@ -303,7 +305,7 @@ TEST_F(Stalled, ANewerRequestLetsGoAtOnce) {
     clock.start();
     inet.execute(server.url("/next"));
     EXPECT_LT(clock.elapsed(), kLetGoWithin);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !inet.stillExecuting(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !inet.stillExecuting(); }, kPatientWait.count()));
     EXPECT_EQ(inet.failure(), Inet::Failure::None);
     EXPECT_EQ(inet.getChunk(), "next");
 }

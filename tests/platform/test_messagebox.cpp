@@ -10,6 +10,7 @@
 
 #include "platform/application.h"
 #include "platform/messagebox.h"
+#include "support/waits.h"
 
 using platform::MsgAnswer;
 using platform::MsgButtons;
@@ -55,7 +56,7 @@ void pressWhenShown(int key, Shown& seen) {
         bold.setBold(true);
         seen.titleWidth = QFontMetrics(bold).horizontalAdvance(box->windowTitle());
         // A box the key does not close is ended, so the test fails instead of hanging.
-        QTimer::singleShot(5000, box, [box] {
+        QTimer::singleShot(kPatientWait, box, [box] {
             ADD_FAILURE() << "the box stayed open";
             box->done(-1);
         });

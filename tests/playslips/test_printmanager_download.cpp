@@ -15,6 +15,7 @@
 #include "shared/filefaults.h"
 #include "shared/module1.h"
 #include "support/testhttpserver.h"
+#include "support/waits.h"
 
 using platform::MsgAnswer;
 using platform::Windows;
@@ -29,13 +30,15 @@ const QString kConfirm = QStringLiteral(
     "This will replace any current configuration for this game. Are you sure you want to "
     "proceed?");
 const QString kFailed = QStringLiteral("Download Failed");
+// The wait for progress of the cases that stall.
+constexpr std::chrono::milliseconds kStallTimeout{500};
 
 class PlayslipDownload : public PlayslipTest {
 protected:
     void SetUp() override {
         PlayslipTest::SetUp();
         w = &openPrintManager(server.url());
-        w->requestTimeout = std::chrono::milliseconds(500);
+        w->requestTimeout = kPatientWait;  // no busy machine ends a reply at this one
         server.serve(kListPath, "Lotto 6/49#XWLotto.dat#\r\nDaily Game#XWDaily.dat#\r\n");
     }
     QStringList listed() const {
@@ -83,13 +86,18 @@ TEST_F(PlayslipDownload, AnyListFailureSaysSoAndLeavesTheListEmpty) {
         {"404", [&] { server.serveStatus(kListPath, 404); }},
         {"500", [&] { server.serveStatus(kListPath, 500); }},
         {"cut off", [&] { server.serveAndCloseAfter(kListPath, QByteArray(400, 'a'), 100); }},
-        {"stall", [&] { server.serveAndStallAfter(kListPath, "Lotto#XWLotto.dat#", 5); }},
+        {"stall",
+         [&] {
+             server.serveAndStallAfter(kListPath, "Lotto#XWLotto.dat#", 5);
+             w->requestTimeout = kStallTimeout;
+         }},
         // A reply of 200 that holds no row is no list either.
         {"200 without a row", [&] { server.serve(kListPath, "\x1f\x8b\x08 no row here"); }},
         {"empty 200", [&] { server.serve(kListPath, {}); }},
     };
     for (const auto& [what, serve] : cases) {
         SCOPED_TRACE(what);
+        w->requestTimeout = kPatientWait;
         w->List1->addItem(QStringLiteral("from before"));
         serve();
         messages().expect(kFailedList);
@@ -139,7 +147,11 @@ TEST_F(PlayslipDownload, ABadDownloadLeavesTheSettingsAsTheyWere) {
          [&] { server.serveWithLength(kFilePath, record, 17000); }},
         {"web page with 200", [&] { server.serveHtmlPage(kFilePath); }},
         {"404", [&] { server.serveStatus(kFilePath, 404); }},
-        {"stall", [&] { server.serveAndStallAfter(kFilePath, record, 1000); }},
+        {"stall",
+         [&] {
+             server.serveAndStallAfter(kFilePath, record, 1000);
+             w->requestTimeout = kStallTimeout;
+         }},
         {"a board count beyond J",
          [&] { server.serve(kFilePath, fixture::slip(25, -1, 0, 11, 150)); }},
     };
@@ -147,6 +159,7 @@ TEST_F(PlayslipDownload, ABadDownloadLeavesTheSettingsAsTheyWere) {
     const QStringList before = dataFiles();
     for (const auto& [what, serve] : cases) {
         SCOPED_TRACE(what);
+        w->requestTimeout = kPatientWait;
         serve();
         install(kFailed);
         EXPECT_EQ(readFile("Lotto.dat"), old);

@@ -14,6 +14,7 @@
 #include "playslips_helpers.h"
 #include "shared/module1.h"
 #include "support/testhttpserver.h"
+#include "support/waits.h"
 
 using platform::MsgAnswer;
 using platform::Windows;
@@ -42,7 +43,7 @@ protected:
     void SetUp() override {
         PlayslipTest::SetUp();
         w = &openPrintManager(server.url());
-        w->requestTimeout = std::chrono::milliseconds(500);
+        w->requestTimeout = kPatientWait;  // no busy machine ends a reply at this one
         server.serve(kListPath, "Lotto 6/49#XWLotto.dat#");
     }
 

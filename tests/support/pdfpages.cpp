@@ -1,4 +1,5 @@
 #include "support/pdfpages.h"
+#include "support/waits.h"
 
 #include <deque>
 
@@ -13,7 +14,7 @@
 QString tool(const QString& program, const QStringList& args) {
     QProcess p;
     p.start(program, args);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+    if (!p.waitForFinished(kChildProcessWaitMs) || p.exitCode() != 0) {
         ADD_FAILURE() << program.toStdString() << " failed: "
                       << QString::fromLocal8Bit(p.readAllStandardError()).toStdString();
     }

@@ -64,7 +64,7 @@ QString PrivatePrintQueue::run(const QString& program, const QStringList& args, 
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, args);
-    if (!p.waitForFinished(30000)) {
+    if (!p.waitForFinished(kChildProcessWaitMs)) {
         p.kill();
         p.waitForFinished();
         if (exitCode) {
@@ -124,13 +124,13 @@ QString PrivatePrintQueue::start() {
         QStringLiteral("/usr/sbin/cupsd"),
         {QStringLiteral("-f"), QStringLiteral("-c"), root + QStringLiteral("/cupsd.conf"),
          QStringLiteral("-s"), root + QStringLiteral("/cups-files.conf")});
-    if (!scheduler_.waitForStarted(10000)) {
+    if (!scheduler_.waitForStarted(kChildProcessWaitMs)) {
         return QStringLiteral("cupsd does not start: ") + scheduler_.errorString();
     }
     qputenv("CUPS_SERVER", socket_.toLocal8Bit());
 
     // Ready once it answers on its socket.
-    const QDateTime deadline = QDateTime::currentDateTime().addSecs(30);
+    const QDateTime deadline = QDateTime::currentDateTime().addMSecs(kChildProcessWaitMs);
     for (;;) {
         int code = 0;
         const QString out = run(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &code);
@@ -159,9 +159,9 @@ QString PrivatePrintQueue::start() {
 void PrivatePrintQueue::stop() {
     if (scheduler_.state() != QProcess::NotRunning) {
         scheduler_.terminate();
-        if (!scheduler_.waitForFinished(10000)) {
+        if (!scheduler_.waitForFinished(kChildProcessWaitMs)) {
             scheduler_.kill();
-            scheduler_.waitForFinished(5000);
+            scheduler_.waitForFinished(kChildProcessWaitMs);
         }
     }
     qunsetenv("CUPS_SERVER");
@@ -209,8 +209,8 @@ int PrivatePrintQueue::completedJobs() {
     return static_cast<int>(out.split(u'\n', Qt::SkipEmptyParts).size());
 }
 
-QStringList PrivatePrintQueue::waitForPdfs(int count, std::chrono::seconds timeout) {
-    const QDateTime deadline = QDateTime::currentDateTime().addSecs(timeout.count());
+QStringList PrivatePrintQueue::waitForPdfs(int count, std::chrono::milliseconds timeout) {
+    const QDateTime deadline = QDateTime::currentDateTime().addMSecs(timeout.count());
     for (;;) {
         const QString pending =
             run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("not-completed"),

@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "support/waits.h"
+
 class PrivatePrintQueue {
 public:
     PrivatePrintQueue();
@@ -34,7 +36,8 @@ public:
 
     // Waits until no job is pending and `count` PDFs of this queue have come out since the last
     // call; returns them in job order, or fewer when the time ran out (see diagnosis()).
-    QStringList waitForPdfs(int count, std::chrono::seconds timeout = std::chrono::seconds(90));
+    QStringList waitForPdfs(int count, std::chrono::milliseconds timeout =
+                                           std::chrono::milliseconds(kChildProcessWaitMs));
     int completedJobs();
     // The scheduler's log and job list, for a failure message.
     QString diagnosis();

@@ -1,4 +1,5 @@
 #include "support/testhttpserver.h"
+#include "support/waits.h"
 
 #include <gtest/gtest.h>
 
@@ -59,8 +60,8 @@ Credentials makeCredentials(const QString& name) {
                    "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
                    "subjectAltName=IP:127.0.0.1", "-keyout", keyFile, "-out", certFile});
     Credentials c;
-    if (!openssl.waitForFinished(30000) || openssl.exitStatus() != QProcess::NormalExit ||
-        openssl.exitCode() != 0) {
+    if (!openssl.waitForFinished(kChildProcessWaitMs) ||
+        openssl.exitStatus() != QProcess::NormalExit || openssl.exitCode() != 0) {
         ADD_FAILURE() << "openssl made no certificate: "
                       << openssl.readAllStandardError().toStdString()
                       << openssl.errorString().toStdString();
