@@ -112,7 +112,9 @@ public:
         }
         process_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         if (as != nullptr && as->switchUser) {
-            // setpriv runs the program in its own process: the pid is the program's.
+            // setpriv runs the program in its own process: the pid is the program's. It starts
+            // in its own folder: the test's may be closed to that user.
+            process_.setWorkingDirectory(folder);
             process_.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=%1").arg(as->uid),
                                                        QStringLiteral("--regid=%1").arg(as->gid),
                                                        QStringLiteral("--clear-groups"), program});
