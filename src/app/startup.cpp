@@ -19,6 +19,13 @@ QString alreadyRunningMessage(const QString& folder) {
         .arg(QDir::toNativeSeparators(folder));
 }
 
+QString folderNotLockedMessage(const QString& folder, const QString& reason) {
+    return QStringLiteral(
+               "Kestrova cannot keep a second copy of itself from working with the files in %1 "
+               "(%2). Do not start it again on these files while this copy is open.")
+        .arg(QDir::toNativeSeparators(folder), reason);
+}
+
 int runProgram(QApplication& application) {
     // Two copies on one folder would each write the files back from what they read earlier.
     const QString folder = platform::appPath();
@@ -30,6 +37,11 @@ int runProgram(QApplication& application) {
         platform::setAppTitle(Form1::kTitle);
         platform::msgBox(message);
         return 1;
+    }
+    if (lock.failed()) {
+        // Nothing stops a second copy, but the player can avoid one when told.
+        platform::setAppTitle(Form1::kTitle);
+        platform::msgBox(folderNotLockedMessage(folder, lock.reason()));
     }
     platform::Windows::show(Form1::kName);
     const int result = platform::programEnded() ? 0 : application.exec();

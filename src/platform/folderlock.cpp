@@ -6,41 +6,64 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFile>
-
-#include "shared/safefile.h"
 
 namespace platform {
 
-bool isFolderLockFile(const QString& name) {
-    return name == QStringView(kFolderLockName);
-}
+namespace {
 
-FolderLock::FolderLock(const QString& folder) {
-    const QString path = QDir(folder).filePath(QString::fromUtf16(kFolderLockName));
-    const QByteArray native = QFile::encodeName(path);
-    // Close-on-exec: a program started from this one must not keep the folder locked. No link
-    // is followed: the lock file is the folder's own.
-    const int flags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW | (mayOnlyRead(folder) ? 0 : O_CREAT);
+int lockFault = 0;
+
+int openFolder(const QByteArray& path) {
     int fd = -1;
     do {
-        fd = ::open(native.constData(), flags, 0644);
+        fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        // A folder where no file can be made opens without a lock, as it always did.
-        return;
+    return fd;
+}
+
+int lockExclusive(int fd) {
+    if (lockFault != 0) {
+        errno = lockFault;
+        return -1;
     }
     int locked = -1;
     do {
         locked = ::flock(fd, LOCK_EX | LOCK_NB);
     } while (locked != 0 && errno == EINTR);
-    if (locked == 0) {
-        fd_ = fd;
+    return locked;
+}
+
+}  // namespace
+
+bool isFolderLockFile(const QString& name) {
+    return name == QStringView(kFolderLockName);
+}
+
+void setFolderLockFault(int error) {
+    lockFault = error;
+}
+
+FolderLock::FolderLock(const QString& folder) {
+    // The folder's own descriptor: reading a folder needs no write permission, and close-on-exec
+    // keeps a program started from this one from holding the folder.
+    const int fd = openFolder(QFile::encodeName(folder));
+    if (fd < 0) {
+        reason_ = qt_error_string(errno);
         return;
     }
-    heldElsewhere_ = errno == EWOULDBLOCK;
+    if (lockExclusive(fd) == 0) {
+        fd_ = fd;
+        state_ = State::Held;
+        return;
+    }
+    const int error = errno;
     ::close(fd);
+    if (error == EWOULDBLOCK) {
+        state_ = State::HeldElsewhere;
+    } else {
+        reason_ = qt_error_string(error);
+    }
 }
 
 FolderLock::~FolderLock() {
