@@ -323,18 +323,23 @@ TEST_F(FileSafety, OldGameFilesThatCannotBeDeletedAreListedAndKept) {
     EXPECT_EQ(readFile("game1.dat").mid(16, 2), fixture::le16(59));
 }
 
-TEST_F(FileSafety, ACountPastTheEndOfTheFileListsOnlyTheRecordsItHolds) {
-    // 28 bytes whose count says 32767: one entry, and Delete writes back one record.
+TEST_F(FileSafety, ACountPastTheEndOfTheFileListsOnlyTheRecordsItHoldsAndIsLeftAsItIs) {
+    // 28 bytes whose count says 32767: one entry is listed, and the damaged file is not written.
     Form1& form = startGame(6, 49, 26);
-    writeFile("Lotto05Mar2012.lot", fixture::entry(32767, {1, 5, 12, 23, 34, 45}, 7));
+    const QByteArray damaged = fixture::entry(32767, {1, 5, 12, 23, 34, 45}, 7);
+    writeFile("Lotto05Mar2012.lot", damaged);
+    messages().expect(QStringLiteral("The entry file \"%1\" is damaged. It has been left as it is, "
+                                     "and what can be read of it is shown. A backup of the file "
+                                     "can restore it.")
+                          .arg(QDir::toNativeSeparators(dataPath() + "/Lotto05Mar2012.lot")));
     form.DTPicker2_Change();
     EXPECT_EQ(lines(*form.List1), QStringList{"01 05 12 23 34 45 PB 07"});
     EXPECT_EQ(form.Text2->text(), QStringLiteral("1"));
     select(form, {0});
     messages().expect("Are you sure you want to delete the selected entry?", MsgAnswer::Yes);
-    messages().expect("Done");
+    messages().expect("The entries could not be deleted. The entry file is damaged.");
     form.Command5_Click();
-    EXPECT_EQ(readFile("Lotto05Mar2012.lot"), fixture::entry(0, {1, 5, 12, 23, 34, 45}, 7));
+    EXPECT_EQ(readFile("Lotto05Mar2012.lot"), damaged);
 }
 
 // A real full disk: a 64 KiB tmpfs mounted over the data folder and filled up.
