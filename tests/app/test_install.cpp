@@ -31,13 +31,7 @@ const QString kSource = QStringLiteral(KESTROVA_DATA);
 
 void writeUnder(const QString& folder, const QString& name, const QByteArray& bytes,
                 QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner) {
-    const QString path = folder + u'/' + name;
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-    ASSERT_EQ(f.write(bytes), bytes.size());
-    f.close();
-    ASSERT_TRUE(QFile::setPermissions(path, mode));
+    writeFileWithMode(folder + u'/' + name, bytes, mode);
 }
 
 // A running copy of the program, as far as the installer can tell: a process holding the flock

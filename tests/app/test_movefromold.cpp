@@ -55,12 +55,7 @@ QByteArray bytesOf(const QString& path) {
 
 void write(const QString& path, const QByteArray& bytes,
            QFile::Permissions mode = kRw | QFile::ReadGroup | QFile::ReadOther) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-    ASSERT_EQ(f.write(bytes), bytes.size());
-    f.close();
-    ASSERT_TRUE(QFile::setPermissions(path, mode));
+    writeFileWithMode(path, bytes, mode);
 }
 
 // The owner's, group's and others' bits: Qt adds those of the user running the test.

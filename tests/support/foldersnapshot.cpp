@@ -27,3 +27,13 @@ std::map<QString, QByteArray> folderFiles(const QString& folder) {
     }
     return files;
 }
+
+void writeFileWithMode(const QString& path, const QByteArray& bytes, QFile::Permissions mode) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(f.write(bytes), bytes.size());
+    ASSERT_TRUE(f.flush());
+    f.close();
+    ASSERT_TRUE(QFile::setPermissions(path, mode)) << path.toStdString();
+}

@@ -1,6 +1,7 @@
 #pragma once
 // What a test compares before and after: every file under a folder, hidden ones and those in its
 // subfolders too, by the name relative to the folder. FIFOs, sockets and devices are left out.
+// Also the one way the folder tests lay a file.
 #include <map>
 #include <ostream>
 
@@ -24,3 +25,7 @@ inline void PrintTo(const FileState& s, std::ostream* os) {
 std::map<QString, FileState> folderStates(const QString& folder);
 // The bytes alone, for a test that states what a file must hold afterwards.
 std::map<QString, QByteArray> folderFiles(const QString& folder);
+
+// Writes `bytes` to `path` (its folders made as needed) and gives it `mode`; fails the test when
+// any step fails.
+void writeFileWithMode(const QString& path, const QByteArray& bytes, QFile::Permissions mode);
