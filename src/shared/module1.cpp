@@ -27,7 +27,7 @@ void deleteemptyselection() {
     const bool empty = [&path] {
         DrawFile file(path);
         return file.isOpen() && file.read(1).count == 0 &&
-               QFileInfo(path).size() % DrawRecord::kSize == 0;
+               !recordsDamaged(QFileInfo(path).size(), DrawRecord::kSize, 0);
     }();
     // A file the player may only read stays (removeFile refuses it).
     if (empty) {
